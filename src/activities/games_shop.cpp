@@ -1,0 +1,7 @@
+#include "activities/games_shop.hpp"
+
+namespace geekpath {
+
+void gamesShopScreen(Game& /*game*/) {}
+
+}  // namespace geekpath

@@ -1,0 +1,7 @@
+#include "activities/hacker.hpp"
+
+namespace geekpath {
+
+void hackerScreen(Game& /*game*/) {}
+
+}  // namespace geekpath

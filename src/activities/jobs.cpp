@@ -1,0 +1,7 @@
+#include "activities/jobs.hpp"
+
+namespace geekpath {
+
+void jobScreen(Game& /*game*/) {}
+
+}  // namespace geekpath

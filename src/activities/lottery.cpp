@@ -1,0 +1,7 @@
+#include "activities/lottery.hpp"
+
+namespace geekpath {
+
+void lotteryScreen(Game& /*game*/) {}
+
+}  // namespace geekpath

@@ -1,0 +1,7 @@
+#include "activities/play_games.hpp"
+
+namespace geekpath {
+
+void playGamesScreen(Game& /*game*/) {}
+
+}  // namespace geekpath

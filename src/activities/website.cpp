@@ -1,0 +1,7 @@
+#include "activities/website.hpp"
+
+namespace geekpath {
+
+void websiteScreen(Game& /*game*/) {}
+
+}  // namespace geekpath

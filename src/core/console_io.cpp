@@ -1,0 +1,211 @@
+#include "core/console_io.hpp"
+
+#include <cstdio>
+#include <cstring>
+#include <limits>
+
+namespace geekpath {
+namespace {
+
+constexpr std::size_t kOutputFlushSize = 64 * 1024;
+constexpr std::size_t kInputChunk = 64 * 1024;
+// Raw bytes of a nickname line kept for decoding; the rest of the line is dropped. Any
+// encoding needs far fewer bytes for 15 characters.
+constexpr std::size_t kRawLineLimit = 256;
+// How long a terminal's ESC waits for the rest of an escape sequence.
+constexpr int kEscapeSequenceMs = 50;
+constexpr int kEscape = 0x1B;
+
+bool isWhiteSpace(int c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+}  // namespace
+
+void ConsoleIo::printLine(std::string_view utf8) {
+  printText(utf8);
+  printText("\n");
+}
+
+void ConsoleIo::clearScreen() { printText(std::string(121, '\n')); }
+
+std::string formatReal(double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%g", value);
+  return text;
+}
+
+StreamConsole::StreamConsole(TextCodec codec) : codec_(std::move(codec)) {}
+
+void StreamConsole::printText(std::string_view utf8) {
+  codec_.appendFromUtf8(output_, utf8);
+  if (output_.size() >= kOutputFlushSize) flush();
+}
+
+void StreamConsole::flush() {
+  if (output_.empty()) return;
+  // Swap first: a device that fails mid-write must not see the same bytes twice.
+  std::string pending;
+  pending.swap(output_);
+  writeOutput(pending);
+}
+
+bool StreamConsole::fillInput() {
+  if (inputEnded_) return false;
+  if (inputPos_ == input_.size()) {
+    input_.clear();
+    inputPos_ = 0;
+  }
+  flush();
+  const std::size_t old = input_.size();
+  input_.resize(old + kInputChunk);
+  const std::size_t got = readInput(input_.data() + old, kInputChunk);
+  input_.resize(old + got);
+  if (got == 0) inputEnded_ = true;
+  return got != 0;
+}
+
+int StreamConsole::peekByte() {
+  if (inputPos_ == input_.size() && !fillInput()) return -1;
+  return static_cast<unsigned char>(input_[inputPos_]);
+}
+
+int StreamConsole::takeByte() {
+  const int c = peekByte();
+  if (c >= 0) ++inputPos_;
+  return c;
+}
+
+void StreamConsole::discardRestOfLine() {
+  for (;;) {
+    const int c = takeByte();
+    if (c < 0) throw EndOfInput{};
+    if (c == '\n') return;
+  }
+}
+
+template <class Int>
+void StreamConsole::readNumberInto(Int& target) {
+  int c = peekByte();
+  while (c >= 0 && isWhiteSpace(c)) {
+    takeByte();
+    c = peekByte();
+  }
+  if (c < 0) throw EndOfInput{};
+
+  bool negative = false;
+  if (c == '+' || c == '-') {
+    negative = c == '-';
+    takeByte();
+    c = peekByte();
+  }
+  // The magnitude is kept only while it can still fit; more digits just mark it too big.
+  constexpr std::int64_t kMaxMagnitude = std::int64_t{std::numeric_limits<Int>::max()} + 1;
+  std::int64_t magnitude = 0;
+  bool anyDigit = false;
+  bool tooBig = false;
+  while (c >= '0' && c <= '9') {
+    anyDigit = true;
+    if (!tooBig) {
+      magnitude = magnitude * 10 + (c - '0');
+      tooBig = magnitude > kMaxMagnitude;
+    }
+    takeByte();
+    c = peekByte();
+  }
+  const std::int64_t value = negative ? -magnitude : magnitude;
+  if (anyDigit && !tooBig && value >= std::numeric_limits<Int>::min() &&
+      value <= std::numeric_limits<Int>::max()) {
+    target = static_cast<Int>(value);
+    return;
+  }
+  discardRestOfLine();
+}
+
+void StreamConsole::readNumber(std::int16_t& target) { readNumberInto(target); }
+void StreamConsole::readNumber(std::int32_t& target) { readNumberInto(target); }
+
+void StreamConsole::readLine(char* buffer, std::size_t capacity) {
+  if (peekByte() < 0) throw EndOfInput{};
+  std::string raw;
+  bool truncated = false;
+  for (int c = takeByte(); c >= 0 && c != '\n'; c = takeByte()) {
+    if (raw.size() < kRawLineLimit) {
+      raw += static_cast<char>(c);
+    } else {
+      truncated = true;
+    }
+  }
+  if (!truncated && !raw.empty() && raw.back() == '\r') raw.pop_back();
+  if (capacity == 0) return;
+  const std::string text = codec_.toCp866(raw, capacity - 1);
+  std::memset(buffer, 0, capacity);
+  std::memcpy(buffer, text.data(), text.size());
+}
+
+int StreamConsole::nextKeyByte(int timeoutMs) {
+  if (!hasKeyboard()) return takeByte();
+  if (keyboardPushBack_ >= 0) {
+    const int c = keyboardPushBack_;
+    keyboardPushBack_ = -1;
+    return c;
+  }
+  flush();
+  const int c = readKeyboard(timeoutMs);
+  return c >= 0 ? c : -1;
+}
+
+int StreamConsole::peekKeyByte(int timeoutMs) {
+  if (!hasKeyboard()) return peekByte();
+  if (keyboardPushBack_ < 0) {
+    flush();
+    const int c = readKeyboard(timeoutMs);
+    if (c < 0) return -1;
+    keyboardPushBack_ = c;
+  }
+  return keyboardPushBack_;
+}
+
+void StreamConsole::waitKey() {
+  if (keyHeldBack_) {
+    keyHeldBack_ = false;
+    return;
+  }
+  struct Scope {
+    StreamConsole& console;
+    bool active;
+    Scope(StreamConsole& c, bool a) : console(c), active(a) {
+      if (active) console.beginKeyWait();
+    }
+    ~Scope() {
+      if (active) console.endKeyWait();
+    }
+  } scope(*this, hasKeyboard());
+
+  const int first = nextKeyByte(-1);
+  if (first < 0) throw EndOfInput{};
+  if (first != kEscape) return;
+
+  // ESC [ parameters, intermediates and one final byte, or ESC O and one byte, are one
+  // extended key; anything else leaves the ESC a key of its own.
+  const int second = peekKeyByte(kEscapeSequenceMs);
+  if (second == '[') {
+    nextKeyByte(kEscapeSequenceMs);
+    for (;;) {
+      const int c = peekKeyByte(kEscapeSequenceMs);
+      if (c >= 0x20 && c <= 0x3F) {
+        nextKeyByte(kEscapeSequenceMs);
+        continue;
+      }
+      if (c >= 0x40 && c <= 0x7E) nextKeyByte(kEscapeSequenceMs);
+      break;
+    }
+    keyHeldBack_ = true;
+  } else if (second == 'O') {
+    nextKeyByte(kEscapeSequenceMs);
+    if (peekKeyByte(kEscapeSequenceMs) >= 0) nextKeyByte(kEscapeSequenceMs);
+    keyHeldBack_ = true;
+  }
+}
+
+}  // namespace geekpath

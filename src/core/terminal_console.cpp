@@ -1,0 +1,175 @@
+#include "core/terminal_console.hpp"
+
+#include <fcntl.h>
+#include <langinfo.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+
+namespace geekpath {
+namespace {
+
+// Signal handlers only note the signal in a pipe (and, for the signals that end the
+// program, put the terminal back at once); the console acts on the note when it next
+// waits or writes.
+int gSignalPipe[2] = {-1, -1};
+volatile std::sig_atomic_t gKeyModeActive = 0;
+termios gCookedMode{};
+
+constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGQUIT};
+constexpr int kNotedSignals[] = {SIGINT, SIGTERM, SIGQUIT, SIGHUP, SIGTSTP, SIGCONT};
+
+extern "C" void noteSignal(int signalNumber) {
+  const int savedErrno = errno;
+  for (const int ending : kEndingSignals) {
+    if (signalNumber == ending && gKeyModeActive) tcsetattr(STDIN_FILENO, TCSANOW, &gCookedMode);
+  }
+  const unsigned char note = static_cast<unsigned char>(signalNumber);
+  [[maybe_unused]] const ssize_t written = write(gSignalPipe[1], &note, 1);
+  errno = savedErrno;
+}
+
+void installHandler(int signalNumber) {
+  struct sigaction action {};
+  action.sa_handler = noteSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = 0;  // no SA_RESTART: a blocked read or write returns to look at the note
+  sigaction(signalNumber, &action, nullptr);
+}
+
+void setUpSignals() {
+  if (gSignalPipe[0] < 0 && pipe(gSignalPipe) == 0) {
+    for (const int fd : gSignalPipe) {
+      fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+      fcntl(fd, F_SETFD, FD_CLOEXEC);
+    }
+  }
+  std::signal(SIGPIPE, SIG_IGN);
+  for (const int signalNumber : kNotedSignals) installHandler(signalNumber);
+}
+
+}  // namespace
+
+TerminalConsole::TerminalConsole()
+    : StreamConsole(TextCodec::forCodeset(nl_langinfo(CODESET))) {
+  terminal_ = isatty(STDIN_FILENO) == 1 && tcgetattr(STDIN_FILENO, &cookedMode_) == 0;
+  gCookedMode = cookedMode_;
+  setUpSignals();
+}
+
+TerminalConsole::~TerminalConsole() {
+  closing_ = true;
+  flush();
+  leaveKeyMode();
+}
+
+void TerminalConsole::enterKeyMode() {
+  if (!terminal_) return;
+  termios raw = cookedMode_;
+  raw.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
+  raw.c_cc[VMIN] = 1;
+  raw.c_cc[VTIME] = 0;
+  gKeyModeActive = 1;
+  tcsetattr(STDIN_FILENO, TCSANOW, &raw);
+}
+
+void TerminalConsole::leaveKeyMode() {
+  if (!terminal_ || !gKeyModeActive) return;
+  tcsetattr(STDIN_FILENO, TCSANOW, &cookedMode_);
+  gKeyModeActive = 0;
+}
+
+void TerminalConsole::beginKeyWait() {
+  // The mode the player's terminal has now is the one every way out restores.
+  if (terminal_ && tcgetattr(STDIN_FILENO, &cookedMode_) == 0) gCookedMode = cookedMode_;
+  inKeyWait_ = true;
+  enterKeyMode();
+}
+
+void TerminalConsole::endKeyWait() {
+  inKeyWait_ = false;
+  leaveKeyMode();
+}
+
+void TerminalConsole::handleSignals() {
+  unsigned char note = 0;
+  while (read(gSignalPipe[0], &note, 1) == 1) {
+    const int signalNumber = note;
+    if (signalNumber == SIGHUP) {
+      // The terminal is gone: end the game as at the end of input.
+      leaveKeyMode();
+      if (closing_) continue;
+      throw EndOfInput{};
+    }
+    if (signalNumber == SIGTSTP) {
+      // Stop with the terminal in its normal mode; on resume take the key mode again.
+      leaveKeyMode();
+      flush();
+      std::signal(SIGTSTP, SIG_DFL);
+      raise(SIGTSTP);
+      installHandler(SIGTSTP);
+      if (inKeyWait_) enterKeyMode();
+      continue;
+    }
+    if (signalNumber == SIGCONT) {
+      if (inKeyWait_) enterKeyMode();
+      continue;
+    }
+    // SIGINT, SIGTERM, SIGQUIT: leave the terminal as it was and die of the signal.
+    leaveKeyMode();
+    flush();
+    std::signal(signalNumber, SIG_DFL);
+    raise(signalNumber);
+  }
+}
+
+bool TerminalConsole::waitReady(int fd, short events, int timeoutMs) {
+  for (;;) {
+    pollfd fds[2] = {{fd, events, 0}, {gSignalPipe[0], POLLIN, 0}};
+    const int ready = poll(fds, gSignalPipe[0] >= 0 ? 2 : 1, timeoutMs);
+    if (ready < 0 && errno != EINTR) return true;  // let the read or write report it
+    handleSignals();
+    if (ready == 0) return false;
+    if (ready > 0 && fds[0].revents != 0) return true;
+  }
+}
+
+std::size_t TerminalConsole::readInput(char* buffer, std::size_t size) {
+  for (;;) {
+    waitReady(STDIN_FILENO, POLLIN, -1);
+    const ssize_t got = read(STDIN_FILENO, buffer, size);
+    if (got > 0) return static_cast<std::size_t>(got);
+    if (got < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+    return 0;  // end of input, a hang-up or a read error all end the input
+  }
+}
+
+int TerminalConsole::readKeyboard(int timeoutMs) {
+  for (;;) {
+    if (!waitReady(STDIN_FILENO, POLLIN, timeoutMs)) return kTimedOut;
+    unsigned char byte = 0;
+    const ssize_t got = read(STDIN_FILENO, &byte, 1);
+    if (got == 1) return byte;
+    if (got < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+    return kKeyboardEnded;
+  }
+}
+
+void TerminalConsole::writeOutput(std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = write(STDOUT_FILENO, bytes.data(), bytes.size());
+    if (written > 0) {
+      bytes.remove_prefix(static_cast<std::size_t>(written));
+    } else if (written < 0 && errno == EINTR) {
+      handleSignals();
+    } else if (written < 0 && errno == EAGAIN) {
+      waitReady(STDOUT_FILENO, POLLOUT, -1);
+    } else {
+      return;  // a closed pipe or a full disk: the output is lost, the game goes on
+    }
+  }
+}
+
+}  // namespace geekpath

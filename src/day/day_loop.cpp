@@ -1,0 +1,260 @@
+#include "day/day_loop.hpp"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "activities/games_shop.hpp"
+#include "activities/hacker.hpp"
+#include "activities/hardware_shop.hpp"
+#include "activities/jobs.hpp"
+#include "activities/lottery.hpp"
+#include "activities/online_games.hpp"
+#include "activities/play_games.hpp"
+#include "activities/website.hpp"
+#include "core/wrapping.hpp"
+#include "day/new_game.hpp"
+#include "day/press.hpp"
+#include "day/random_events.hpp"
+#include "day/victory.hpp"
+#include "persistence/save_screen.hpp"
+
+namespace geekpath {
+namespace {
+
+constexpr std::int16_t kEntrepreneurship = 10;
+constexpr std::int32_t kRestDay = 8;
+constexpr std::int32_t kQuit = 0;
+
+bool always(const GameState&) { return true; }
+bool employee(const GameState& s) { return s.job != kEntrepreneurship; }
+bool entrepreneur(const GameState& s) { return s.job == kEntrepreneurship; }
+bool lotteryToday(const GameState& s) { return isLotteryDay(s.day); }
+bool websiteOpen(const GameState& s) { return s.reputation >= 50; }
+bool onlineOpen(const GameState& s) { return s.gamesCompleted >= 10; }
+
+struct DayMenuLine {
+  std::string_view text;
+  bool (*shown)(const GameState&);
+  bool countsLotteryDraw;
+};
+constexpr DayMenuLine kDayMenu[] = {
+    {"1.Мир Железа \t\t\t 1", always, false},
+    {"2.Территория игр \t\t 2", always, false},
+    {"3.Выбор работы \t\t\t 3", employee, false},
+    {"3.Предпринимательство \t\t 3", entrepreneur, false},
+    {"4.Прохождение игр \t\t 4", always, false},
+    {"5.Лотерея \t\t\t 5", lotteryToday, true},
+    {"6.Хакерская атака \t\t 6", always, false},
+    {"7.Сайт \t\t\t\t 7", websiteOpen, false},
+    {"8.Конец дня \t\t\t 8", always, false},
+    {"9.Онлайн игра \t\t\t 9", onlineOpen, false},
+    {"10.Сохранение \t\t\t 10", always, false},
+};
+
+// The screens of the day menu, each behind the guard tested when it is chosen. Rest (8)
+// and quit (0) are the loop's own.
+struct DayMenuAction {
+  std::int32_t number;
+  bool (*offered)(const GameState&);
+  void (*screen)(Game&);
+};
+constexpr DayMenuAction kDayMenuActions[] = {
+    {1, always, hardwareShopScreen},
+    {2, always, gamesShopScreen},
+    {3, always, jobScreen},
+    {4, always, playGamesScreen},
+    {5, lotteryToday, lotteryScreen},
+    {6, always, hackerScreen},
+    {7, websiteOpen, websiteScreen},
+    {9, onlineOpen, onlineGamesScreen},
+    {10, always, saveScreen},
+};
+
+struct CheatCode {
+  std::int32_t code;
+  void (*apply)(GameState&);
+};
+constexpr CheatCode kCheatCodes[] = {
+    {30517, [](GameState& s) { addTo(s.money, 20000); }},
+    {4619, [](GameState& s) { addTo(s.dailyIncome, 300); }},
+    {4637,
+     [](GameState& s) {
+       s.ramGb = 8.0f;
+       s.cpuMhz = 4400;
+     }},
+    {5861,
+     [](GameState& s) {
+       s.gpuModel = 9800;
+       s.hddGb = 1500;
+     }},
+    {5843, [](GameState& s) { addTo(s.reputation, 20000); }},
+    {4673,
+     [](GameState& s) {
+       s.hackerLevel = 10;
+       s.reputation = 20000;
+       s.money = 20000;
+       s.job = 7;
+       s.hugeClubs = 1;
+       s.gamesCompleted = 15;
+       s.cpuMhz = 4400;
+       s.gpuModel = 9800;
+       s.ramGb = 8.0f;
+       s.hddGb = 1500;
+     }},
+};
+
+// The reputation at which the invitation of each press level is due.
+constexpr std::array<std::int32_t, 7> kPressThresholds = {50, 100, 400, 900, 1500, 4200, 10000};
+
+struct DebtTier {
+  std::int32_t fromDay;
+  std::int32_t limit;
+};
+constexpr DebtTier kDebtTiers[] = {{200, -1000}, {100, -500}, {INT32_MIN, -200}};
+
+std::string_view hasText(std::int16_t flag, std::string_view yes, std::string_view no) {
+  return flag != 0 ? yes : no;
+}
+
+void endOfDay(Game& game) {
+  GameState& s = game.state;
+  applyCheatCode(s);
+  if (pressDue(s)) pressInvitationScreen(game);
+  onlineUpkeep(s);
+  addTo(s.day, 1);
+  addTo(s.money, s.dailyIncome);
+  addTo(s.lotteryDayCount, 1);
+}
+
+}  // namespace
+
+bool isLotteryDay(std::int32_t day) {
+  if (day < 20) return true;
+  if (day < 50) return day % 3 == 0;
+  if (day <= 150 && day % 6 == 0) return true;
+  return day >= 150 && day % 15 == 0;
+}
+
+bool isEventDay(std::int32_t day) {
+  if (day < 150) return day % 5 == 0;
+  if (day < 200) return day % 7 == 0;
+  return day > 200 && day % 10 == 0;
+}
+
+std::int32_t debtLimit(std::int32_t day) {
+  for (const DebtTier& tier : kDebtTiers) {
+    if (day >= tier.fromDay) return tier.limit;
+  }
+  return kDebtTiers[std::size(kDebtTiers) - 1].limit;
+}
+
+void applyCheatCode(GameState& state) {
+  for (const CheatCode& cheat : kCheatCodes) {
+    if (cheat.code == state.dayMenuChoice) cheat.apply(state);
+  }
+}
+
+bool pressDue(const GameState& state) {
+  if (state.pressLevel < 0 || state.pressLevel >= static_cast<std::int32_t>(kPressThresholds.size())) {
+    return false;
+  }
+  return state.reputation >= kPressThresholds[static_cast<std::size_t>(state.pressLevel)];
+}
+
+void onlineUpkeep(GameState& state) {
+  if (state.onlineHero1 >= 1) {
+    addTo(state.onlineHero1, 1);
+    addTo(state.reputation, 10);
+    subtractFrom(state.money, 30);
+  }
+  if (state.onlineHero2 >= 1) {
+    addTo(state.onlineHero2, 1);
+    addTo(state.reputation, 20);
+    subtractFrom(state.money, 35);
+  }
+}
+
+void printStatusPanel(Game& game) {
+  const GameState& s = game.state;
+  ConsoleIo& io = game.io;
+  const std::string rule(43, '-');
+  using std::to_string;
+  io.printLine("Процессор:\t\t|\t деньги:");
+  io.printLine("\t" + to_string(s.cpuMhz) + "Mhz\t\t|\t " + to_string(s.money) + "$");
+  io.printLine("Ведеокарта:\t\t|\t день:");
+  io.printLine("\tGeforce" + to_string(s.gpuModel) + "\t|\t " + to_string(s.day) + " ");
+  io.printLine("Винтчестер:\t\t|\t крутость:");
+  io.printLine("\t" + to_string(s.hddGb) + "GB\t\t|\t " + to_string(s.reputation) + " ");
+  io.printLine(s.job == kEntrepreneurship ? "Оперативная память\t|\t Доход:"
+                                          : "Оперативная память\t|\t зарплата:");
+  io.printLine("\t" + formatReal(s.ramGb) + "GB\t\t|\t " + to_string(s.dailyIncome));
+  io.printLine(rule);
+  io.printLine("DVD-ROM:\t\t|\t Водное охлаждение:");
+  io.printText(hasText(s.hasDvdRom, "\tесть\t\t|", "\tнету\t\t|"));
+  io.printLine(hasText(s.hasWaterCooling, "\t есть", "\t нету"));
+  io.printLine("Модем:\t\t\t|\t Колонки:");
+  io.printText(hasText(s.hasModem, "\tесть\t\t| ", "\tнету\t\t| "));
+  io.printLine(hasText(s.hasSpeakers, "\t есть", "\t нету"));
+  io.printLine("Подключкние TV:\t\t|\t Большой монитор:");
+  io.printText(hasText(s.hasTvOut, "\tесть\t\t| ", "\tнету\t\t| "));
+  io.printLine(hasText(s.hasBigMonitor, "\t есть", "\t нету"));
+  io.printLine(rule);
+}
+
+void printDayMenu(Game& game) {
+  GameState& s = game.state;
+  for (const DayMenuLine& line : kDayMenu) {
+    if (!line.shown(s)) continue;
+    game.io.printLine(line.text);
+    if (line.countsLotteryDraw) addTo(s.lotteryDrawCount, 1);
+  }
+}
+
+void runDayLoop(Game& game) {
+  GameState& s = game.state;
+  ConsoleIo& io = game.io;
+
+  io.clearScreen();
+  rollEventTables(game);
+  if (s.gameLoaded == 0) offerStartingBonus(game);
+  io.clearScreen();
+
+  for (;;) {
+    if (isVictory(s)) {
+      victoryScreen(game);
+      return;
+    }
+    io.clearScreen();
+    printStatusPanel(game);
+    printDayMenu(game);
+    if (s.money <= debtLimit(s.day)) {
+      io.printLine("Вы проиграли.У вас огромные долги");
+      io.waitKey();
+      return;
+    }
+    if (isEventDay(s.day)) randomEventScreen(game);
+
+    io.readNumber(s.dayMenuChoice);
+    if (s.dayMenuChoice == kRestDay) {
+      addTo(s.day, 1);
+      addTo(s.money, s.dailyIncome / 2);
+      continue;
+    }
+    if (s.dayMenuChoice == kQuit) {
+      io.printLine("Вы уверены,что хотите выйте?1-да,2-нет.");
+      io.readNumber(s.dayMenuChoice);
+      if (s.dayMenuChoice == 1) return;
+    } else {
+      for (const DayMenuAction& action : kDayMenuActions) {
+        if (action.number == s.dayMenuChoice && action.offered(s)) {
+          action.screen(game);
+          break;
+        }
+      }
+    }
+    endOfDay(game);
+  }
+}
+
+}  // namespace geekpath

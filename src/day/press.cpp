@@ -1,0 +1,7 @@
+#include "day/press.hpp"
+
+namespace geekpath {
+
+void pressInvitationScreen(Game& /*game*/) {}
+
+}  // namespace geekpath
