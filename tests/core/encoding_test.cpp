@@ -1,0 +1,107 @@
+// The code page tables against glibc's converters, UTF-8 decoding, and the terminal
+// codec chosen from the locale's codeset.
+
+#include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <string>
+
+#include "core/encoding.hpp"
+
+namespace geekpath {
+namespace {
+
+// The character glibc's converter gives for one byte of the code page; 0 if none.
+char32_t iconvCharacter(const char* codePage, unsigned char byte) {
+  iconv_t cd = iconv_open("UTF-32LE", codePage);
+  EXPECT_NE(cd, reinterpret_cast<iconv_t>(-1));
+  char in = static_cast<char>(byte);
+  char out[8] = {};
+  char* inPtr = &in;
+  char* outPtr = out;
+  std::size_t inLeft = 1, outLeft = sizeof out;
+  const std::size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+  iconv_close(cd);
+  if (result == static_cast<std::size_t>(-1)) return 0;
+  const auto b = [&](int i) { return static_cast<char32_t>(static_cast<unsigned char>(out[i])); };
+  return b(0) | b(1) << 8 | b(2) << 16 | b(3) << 24;
+}
+
+TEST(Encoding, TablesMatchIconvOverAllBytes) {
+  for (int byte = 0; byte < 256; ++byte) {
+    const auto b = static_cast<unsigned char>(byte);
+    const char32_t cp866 = iconvCharacter("CP866", b);
+    const char32_t cp1251 = iconvCharacter("CP1251", b);
+    EXPECT_EQ(cp866ToUnicode(b), cp866) << "CP866 byte " << byte;
+    EXPECT_EQ(cp1251ToUnicode(b), cp1251) << "CP1251 byte " << byte;
+    if (cp866 != 0 || byte == 0) {
+      EXPECT_EQ(unicodeToCp866(cp866), byte);
+    }
+    if (cp1251 != 0 || byte == 0) {
+      EXPECT_EQ(unicodeToCp1251(cp1251), byte);
+    }
+  }
+  EXPECT_EQ(unicodeToCp866(U'€'), -1);
+  EXPECT_EQ(unicodeToCp1251(U'╬'), -1);
+}
+
+TEST(Encoding, WholeTextConversions) {
+  EXPECT_EQ(utf8ToCp866("Ёж 1"), "\xF0\xA6 1");
+  EXPECT_EQ(utf8ToCp1251("игра"), "\xE8\xE3\xF0\xE0");
+  EXPECT_EQ(cp866ToUtf8("\x80\xAF\xE0\xEF\xF1"), "Апряё");
+  EXPECT_EQ(utf8ToCp866("a€b"), "a?b");
+  EXPECT_EQ(utf8ToCp1251("калi"), "\xEA\xE0\xEBi") << "the Latin i stays Latin";
+}
+
+TEST(Encoding, Utf8DecodingRejectsEveryInvalidForm) {
+  struct Case {
+    std::string bytes;
+    std::string cp866;
+  } cases[] = {
+      {"\xC0\xAF", "??"},          // overlong
+      {"\xE0\x80\xAF", "???"},     // overlong
+      {"\xED\xA0\x80", "???"},     // surrogate
+      {"\xF4\x90\x80\x80", "????"}, // beyond U+10FFFF
+      {"\xF0\x9F\x98\x80", "?"},   // valid, not in CP866: one character
+      {"\xFF\xFE", "??"},
+      {"\xD0", "?"},               // truncated at the end
+  };
+  for (const Case& c : cases) EXPECT_EQ(utf8ToCp866(c.bytes), c.cp866) << testing::PrintToString(c.bytes);
+}
+
+TEST(TextCodec, ChosenFromTheCodeset) {
+  EXPECT_EQ(TextCodec::forCodeset("UTF-8").kind(), TextCodec::Kind::Utf8);
+  EXPECT_EQ(TextCodec::forCodeset("utf8").kind(), TextCodec::Kind::Utf8);
+  EXPECT_EQ(TextCodec::forCodeset("CP866").kind(), TextCodec::Kind::Cp866);
+  EXPECT_EQ(TextCodec::forCodeset("IBM866").kind(), TextCodec::Kind::Cp866);
+  EXPECT_EQ(TextCodec::forCodeset("CP1251").kind(), TextCodec::Kind::Cp1251);
+  EXPECT_EQ(TextCodec::forCodeset("KOI8-R").kind(), TextCodec::Kind::Iconv);
+  // Codesets that cannot show Cyrillic, and unknown ones, give UTF-8.
+  EXPECT_EQ(TextCodec::forCodeset("ANSI_X3.4-1968").kind(), TextCodec::Kind::Utf8);
+  EXPECT_EQ(TextCodec::forCodeset("ISO-8859-1").kind(), TextCodec::Kind::Utf8);
+  EXPECT_EQ(TextCodec::forCodeset("NO-SUCH-CODESET").kind(), TextCodec::Kind::Utf8);
+  EXPECT_EQ(TextCodec::forCodeset("").kind(), TextCodec::Kind::Utf8);
+}
+
+TEST(TextCodec, OutputInEachEncoding) {
+  const std::string text = "Ведеокарта: калi\t$";
+  std::string utf8, cp866, koi8;
+  TextCodec::forCodeset("UTF-8").appendFromUtf8(utf8, text);
+  TextCodec::forCodeset("CP866").appendFromUtf8(cp866, text);
+  TextCodec::forCodeset("KOI8-R").appendFromUtf8(koi8, text + "€");
+  EXPECT_EQ(utf8, text);
+  EXPECT_EQ(cp866, utf8ToCp866(text));
+  EXPECT_EQ(koi8, "\xF7\xC5\xC4\xC5\xCF\xCB\xC1\xD2\xD4\xC1: \xCB\xC1\xCCi\t$?");
+}
+
+TEST(TextCodec, TypedTextToCp866) {
+  EXPECT_EQ(TextCodec::forCodeset("UTF-8").toCp866("ник", 15), "\xAD\xA8\xAA");
+  EXPECT_EQ(TextCodec::forCodeset("CP866").toCp866("\xAD\xA8\xAA", 2), "\xAD\xA8");
+  EXPECT_EQ(TextCodec::forCodeset("CP1251").toCp866("\xED\xE8\xEA\x98", 15), "\xAD\xA8\xAA?");
+  // KOI8-R "ник", then a byte KOI8-R maps to a box drawing CP866 also has.
+  EXPECT_EQ(TextCodec::forCodeset("KOI8-R").toCp866("\xCE\xC9\xCB", 15), "\xAD\xA8\xAA");
+  EXPECT_EQ(TextCodec::forCodeset("UTF-8").toCp866(std::string(20, 'a'), 15), std::string(15, 'a'));
+}
+
+}  // namespace
+}  // namespace geekpath
