@@ -21,8 +21,6 @@ class MemoryConsole final : public StreamConsole {
   [[nodiscard]] const std::string& output();
   // Forgets the output printed so far.
   void clearOutput();
-  // The input not yet handed to the console.
-  [[nodiscard]] std::string unreadInput() const { return input_.substr(inputPos_); }
 
  protected:
   std::size_t readInput(char* buffer, std::size_t size) override;

@@ -6,6 +6,8 @@
 #include "support/game_run.hpp"
 #include "support/screen_text.hpp"
 
+#include <string>
+
 namespace geekpath::testing {
 namespace {
 
@@ -56,6 +58,107 @@ TEST(Session, NewGameWithoutBonusThenQuit) {
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_EQ(afterMainMenu(run.output),
             kClear + kClear + kBonusMenu + kClear + kClear + kNewGamePanelAndMenu + kQuitQuestion);
+}
+
+// The first panel after each starting bonus: the line that shows it.
+TEST(Session, NewGameWithEachBonus) {
+  struct Case {
+    const char* bonus;
+    const char* panelLine;
+  } cases[] = {
+      {"1", "\t500Mhz\t\t|\t 90$\n"},
+      {"2", "\t10GB\t\t|\t 70 \n"},
+      {"3", "\t2000Mhz\t\t|\t 0$\n"},
+      {"4", "\tGeforce6800\t|\t 1 \n"},
+      {"5", "\t1GB\t\t|\t 10\n"},
+      {"6", "\t160GB\t\t|\t 0 \n"},
+      {"7", "DVD-ROM:\t\t|\t Водное охлаждение:\n\tесть\t\t|\t нету\n"},
+  };
+  for (const Case& c : cases) {
+    const GameRun run = runGame(startUpInput() + "1\n" + c.bonus + "\n0\n1\n");
+    EXPECT_EQ(run.exitStatus, 0);
+    const std::string out = afterMainMenu(run.output);
+    EXPECT_TRUE(out.starts_with(kClear + kClear + kBonusMenu + kClear + kClear)) << c.bonus;
+    EXPECT_NE(out.find(c.panelLine), std::string::npos) << c.bonus;
+    EXPECT_TRUE(out.ends_with(kQuitQuestion));
+  }
+}
+
+TEST(Session, QuitConfirmationAnswers) {
+  // 2: the day ends (day 2, pay 10); a cheat code as the answer: applied, then the day ends.
+  const GameRun no = runGame(startUpInput() + "1\n0\n0\n2\n0\n1\n");
+  EXPECT_EQ(no.exitStatus, 0);
+  EXPECT_EQ(countOf(no.output, "Вы уверены"), 2u);
+  EXPECT_NE(no.output.find("\t500Mhz\t\t|\t 10$\n"), std::string::npos);
+  EXPECT_NE(no.output.find("\tGeforce3600\t|\t 2 \n"), std::string::npos);
+
+  const GameRun cheat = runGame(startUpInput() + "1\n0\n0\n30517\n0\n1\n");
+  EXPECT_EQ(cheat.exitStatus, 0);
+  EXPECT_NE(cheat.output.find("\t500Mhz\t\t|\t 20010$\n"), std::string::npos);
+}
+
+TEST(Session, RestDaysAndPlainDays) {
+  // Rest on day 1 (+5), an unknown number on day 2 (+10), rest on day 3 (+5), then quit.
+  const GameRun run = runGame(startUpInput() + "1\n0\n8\n77\n8\n0\n1\n");
+  EXPECT_EQ(run.exitStatus, 0);
+  const std::string out = afterMainMenu(run.output);
+  EXPECT_NE(out.find("\t500Mhz\t\t|\t 5$\n"), std::string::npos);
+  EXPECT_NE(out.find("\t500Mhz\t\t|\t 15$\n"), std::string::npos);
+  EXPECT_NE(out.find("\t500Mhz\t\t|\t 20$\nВедеокарта:\t\t|\t день:\n\tGeforce3600\t|\t 4 \n"),
+            std::string::npos);
+  EXPECT_EQ(countOf(out, "Процессор:"), 4u);
+}
+
+TEST(Session, InformationScreensEndTheProgram) {
+  const GameRun options = runGame(startUpInput() + "3\n");
+  EXPECT_EQ(options.exitStatus, 0);
+  EXPECT_TRUE(afterMainMenu(options.output).ends_with("И чё дальше??? Жми ENTER\n"));
+  const GameRun authors = runGame(startUpInput() + "4\n" + std::string(17, 'k'));
+  EXPECT_EQ(authors.exitStatus, 0);
+  // The line feed after 4 and 17 more keys: all 18 entries, and the program ends.
+  EXPECT_EQ(countOf(afterMainMenu(authors.output), "\t Ковальчук Артём\n"), 17u);
+  EXPECT_TRUE(authors.output.ends_with("Артём Ковальчук\n\t Ковальчук Артём\n"));
+  const GameRun tutorial = runGame(startUpInput() + "5\n");
+  EXPECT_EQ(afterMainMenu(tutorial.output), kClear + "Выход-0\n");
+  const GameRun other = runGame(startUpInput() + "6\n1\n");
+  EXPECT_EQ(afterMainMenu(other.output), kClear);
+  EXPECT_EQ(other.exitStatus, 0);
+}
+
+TEST(Session, EndOfInputAnywhereEndsAtOnceWithStatusZero) {
+  const std::string script = startUpInput() + "1\n1\n8\n0\n2\nx\n";
+  for (std::size_t length = 0; length <= script.size(); ++length) {
+    RunOptions options;
+    options.timeoutSeconds = 5;
+    const GameRun run = runGame(script.substr(0, length), options);
+    EXPECT_FALSE(run.timedOut) << length;
+    EXPECT_EQ(run.exitStatus, 0) << length;
+    EXPECT_LT(run.seconds, 1.0) << length;
+  }
+}
+
+TEST(Session, FailedReadAtTheEndOfInputEndsTheGame) {
+  for (const char* last : {"ab", "-", "99999999999"}) {
+    RunOptions options;
+    options.timeoutSeconds = 5;
+    const GameRun run = runGame(startUpInput() + "1\n0\n8\n" + last, options);
+    EXPECT_EQ(run.exitStatus, 0) << last;
+    EXPECT_FALSE(run.timedOut) << last;
+    EXPECT_EQ(countOf(run.output, "Процессор:"), 2u) << last;
+  }
+}
+
+TEST(Session, OutputEncodingFollowsTheLocale) {
+  // The C locale cannot show Cyrillic: UTF-8. A codeset that can (KOI8-R, through the
+  // converter) gets its own bytes; the tests cannot count on such a locale, so only the
+  // fallback is run here.
+  RunOptions cLocale, utf8Locale;
+  cLocale.environment = {"LC_ALL=C"};
+  utf8Locale.environment = {"LC_ALL=C.UTF-8"};
+  const GameRun run = runGame(startUpInput() + "5\n", cLocale);
+  EXPECT_NE(run.output.find("Выход-0"), std::string::npos);
+  const GameRun utf8 = runGame(startUpInput() + "5\n", utf8Locale);
+  EXPECT_EQ(utf8.output, run.output);
 }
 
 }  // namespace
