@@ -1,0 +1,154 @@
+#include "support/pty_session.hpp"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <stdexcept>
+
+namespace geekpath::testing {
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+int millisecondsLeft(Clock::time_point deadline) {
+  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+  return left < 0 ? 0 : static_cast<int>(left);
+}
+}  // namespace
+
+PtySession::PtySession(std::vector<std::string> environment) {
+  if (openpty(&master_, &slave_, nullptr, nullptr, nullptr) != 0) throw std::runtime_error("openpty failed");
+  std::vector<char*> envp;
+  for (std::string& entry : environment) envp.push_back(entry.data());
+  envp.push_back(nullptr);
+  const std::string folder = "/tmp";
+
+  pid_ = fork();
+  if (pid_ < 0) throw std::runtime_error("fork failed");
+  if (pid_ == 0) {
+    setsid();
+    ioctl(slave_, TIOCSCTTY, 0);
+    dup2(slave_, STDIN_FILENO);
+    dup2(slave_, STDOUT_FILENO);
+    dup2(slave_, STDERR_FILENO);
+    close(master_);
+    close(slave_);
+    signal(SIGINT, SIG_DFL);
+    signal(SIGTSTP, SIG_DFL);
+    if (chdir(folder.c_str()) != 0) _exit(127);
+    char* argv[] = {const_cast<char*>(GEEKPATH_BINARY), nullptr};
+    execve(GEEKPATH_BINARY, argv, envp.data());
+    _exit(127);
+  }
+  fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
+}
+
+PtySession::~PtySession() {
+  if (!reaped_ && pid_ > 0) {
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+  }
+  if (master_ >= 0) close(master_);
+  if (slave_ >= 0) close(slave_);
+}
+
+void PtySession::send(std::string_view keys) {
+  while (!keys.empty()) {
+    const ssize_t n = write(master_, keys.data(), keys.size());
+    if (n > 0) {
+      keys.remove_prefix(static_cast<std::size_t>(n));
+    } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
+      return;
+    }
+  }
+}
+
+void PtySession::readAvailable(int timeoutMs) {
+  if (master_ < 0) return;
+  pollfd fd = {master_, POLLIN, 0};
+  if (poll(&fd, 1, timeoutMs) <= 0) return;
+  char buffer[4096];
+  for (;;) {
+    const ssize_t n = read(master_, buffer, sizeof buffer);
+    if (n <= 0) return;
+    screen_.append(buffer, static_cast<std::size_t>(n));
+  }
+}
+
+bool PtySession::waitFor(std::string_view text, double seconds) {
+  const Clock::time_point deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+  for (;;) {
+    const std::size_t at = screen_.find(text, mark_);
+    if (at != std::string::npos) {
+      mark_ = at + text.size();
+      return true;
+    }
+    if (Clock::now() >= deadline) return false;
+    readAvailable(std::min(millisecondsLeft(deadline), 50));
+  }
+}
+
+void PtySession::drain(double seconds) {
+  const Clock::time_point deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+  while (Clock::now() < deadline) readAvailable(std::min(millisecondsLeft(deadline), 20));
+}
+
+termios PtySession::mode() const {
+  termios t {};
+  tcgetattr(slave_, &t);
+  return t;
+}
+
+PtySession::Exit PtySession::waitExit(double seconds) {
+  Exit result;
+  const Clock::time_point deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+  for (;;) {
+    int status = 0;
+    const pid_t done = waitpid(pid_, &status, WNOHANG);
+    if (done == pid_) {
+      reaped_ = true;
+      readAvailable(0);
+      result.exited = WIFEXITED(status);
+      if (result.exited) result.status = WEXITSTATUS(status);
+      if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
+      return result;
+    }
+    if (Clock::now() >= deadline) {
+      result.timedOut = true;
+      return result;
+    }
+    readAvailable(10);
+  }
+}
+
+bool PtySession::waitStopped(double seconds) {
+  const Clock::time_point deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+  for (;;) {
+    int status = 0;
+    const pid_t done = waitpid(pid_, &status, WNOHANG | WUNTRACED);
+    if (done == pid_ && WIFSTOPPED(status)) return true;
+    if (Clock::now() >= deadline) return false;
+    readAvailable(10);
+  }
+}
+
+void PtySession::hangUp() {
+  close(master_);
+  master_ = -1;
+  close(slave_);
+  slave_ = -1;
+}
+
+bool sameMode(const termios& a, const termios& b) {
+  return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
+         a.c_lflag == b.c_lflag && std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
+}
+
+}  // namespace geekpath::testing
