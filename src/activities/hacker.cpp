@@ -1,7 +1,79 @@
 #include "activities/hacker.hpp"
 
-namespace geekpath {
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
-void hackerScreen(Game& /*game*/) {}
+#include "core/wrapping.hpp"
+
+namespace geekpath {
+namespace {
+
+// One hacking mission. Mission n succeeds while the last mission done is n - 1 and
+// reputation is above its success limit; it fails while an earlier mission is still
+// open or reputation is at or below its failure limit. No chance is involved.
+struct Mission {
+  std::optional<std::int32_t> successAbove;  // none: success needs no reputation
+  std::string_view successLine;
+  std::int32_t reputationGain;
+  std::int32_t moneyGain;
+  std::optional<std::int32_t> failureAtMost;  // none: the mission cannot fail
+  std::string_view failureLine;
+  std::int32_t moneyLoss;
+};
+
+constexpr Mission kMissions[] = {
+    {std::nullopt, "Вы смогли взломать компьютер и скачать требующийся файл", 30, 10, std::nullopt, "", 0},
+    {30, "Вы смогли взломать компьютер и скачать требующийся файл", 50, 15, 30,
+     "Вы не смогли взломать компьютер и скачать требующийся файл", 60},
+    {80, "Вы смогли закачать в чужой компьютер вирус", 80, 40, 80, "Вы не смогли закачать в чужой компьютер вирус",
+     125},
+    {200, "Вы смогли взломать компьютер и скачать секретный файл", 150, 70, 200,
+     "Вы не смогли взломать компьютер и скачать секретный файл", 250},
+    // Missions 5 and 6 leave a band (above the failure limit, at most the success limit)
+    // where an attempt neither succeeds nor fails: nothing is printed, nothing changes.
+    {800, "Вы смогли ограбить через интернет небольшой банк", 400, 200, 600,
+     "Вы не смогли ограбить через интернет небольшой банк", 600},
+    {2500, "Вы смогли ограбить через интернет большой банк", 800, 400, 2000,
+     "Вы не смогли ограбить через интернет большой банк", 1250},
+};
+
+void attempt(Game& game, std::int16_t number, const Mission& mission) {
+  GameState& s = game.state;
+  ConsoleIo& io = game.io;
+  const std::int16_t previous = static_cast<std::int16_t>(number - 1);
+
+  if (s.hackerLevel == previous && (!mission.successAbove || s.reputation > *mission.successAbove)) {
+    io.printLine(mission.successLine);
+    io.printLine("Крутость+" + std::to_string(mission.reputationGain) + ",деньги+" + std::to_string(mission.moneyGain));
+    addTo(s.reputation, mission.reputationGain);
+    addTo(s.money, mission.moneyGain);
+    s.hackerLevel = number;
+  }
+  // Tested on the values after the success step, so a success is never followed by a
+  // failure (it raises the level past "an earlier mission open" and reputation with it).
+  if (mission.failureAtMost && (s.hackerLevel < previous || s.reputation <= *mission.failureAtMost)) {
+    io.printLine(mission.failureLine);
+    io.printLine("Деньги-" + std::to_string(mission.moneyLoss));
+    subtractFrom(s.money, mission.moneyLoss);
+  }
+}
+
+}  // namespace
+
+void hackerScreen(Game& game) {
+  ConsoleIo& io = game.io;
+  io.clearScreen();
+  io.printLine("Миссия:");
+  io.printLine("\t 1-6");
+  // The choice outlives the visit: a failed read tries the previous visit's mission again.
+  std::int32_t& choice = game.screens.hackerChoice;
+  io.readNumber(choice);
+  if (choice >= 1 && choice <= static_cast<std::int32_t>(std::size(kMissions))) {
+    attempt(game, static_cast<std::int16_t>(choice), kMissions[choice - 1]);
+  }
+  io.waitKey();
+}
 
 }  // namespace geekpath

@@ -1,7 +1,119 @@
 #include "activities/lottery.hpp"
 
-namespace geekpath {
+#include <array>
+#include <cstdint>
+#include <string>
 
-void lotteryScreen(Game& /*game*/) {}
+#include "core/wrapping.hpp"
+#include "day/new_game.hpp"
+
+namespace geekpath {
+namespace {
+
+constexpr std::int32_t kTicketPrice = 10;
+constexpr int kDigits = 6;  // the table holds the digits 0..5
+// The read position wraps at 299: the table's last entry is never read.
+constexpr std::int32_t kPositionWrap = kLotteryTableSize - 1;
+
+// What each drawn digit wins, before the draw number scales it.
+enum class Prize { none, second, third, first };
+constexpr std::array<Prize, kDigits> kPrizeOfDigit = {Prize::none,  Prize::none,  Prize::second,
+                                                      Prize::third, Prize::first, Prize::none};
+constexpr std::int32_t kSecondPrize = 20;
+constexpr std::int32_t kThirdPrize = 10;
+constexpr std::int32_t kFirstPrize = 50;
+
+// How the draw number scales the counts of third and first prizes: two steps each, the
+// count truncated toward zero after every step (a factor of 1 is no step at all).
+struct Scaling {
+  bool even;
+  bool multipleOfThree;
+  std::array<double, 2> thirdFactors;
+  std::array<double, 2> firstDivisors;
+};
+constexpr Scaling kScalings[] = {
+    {true, false, {1.8, 1.0}, {1.4, 1.0}},
+    {false, false, {2.5, 1.0}, {0.8, 1.0}},
+    {true, true, {0.9, 1.0}, {2.7, 1.0}},
+    {false, true, {2.5, 0.9}, {0.8, 2.7}},
+};
+
+const Scaling& scalingFor(std::int32_t drawNumber) {
+  const bool even = drawNumber % 2 == 0;
+  const bool multipleOfThree = drawNumber % 3 == 0;
+  for (const Scaling& scaling : kScalings) {
+    if (scaling.even == even && scaling.multipleOfThree == multipleOfThree) return scaling;
+  }
+  return kScalings[0];  // unreachable: the four rows cover every number
+}
+
+}  // namespace
+
+std::array<std::int32_t, 2> scaleLotteryPrizes(std::int32_t drawNumber, std::int32_t thirdPrizes,
+                                              std::int32_t firstPrizes) {
+  const Scaling& scaling = scalingFor(drawNumber);
+  for (const double factor : scaling.thirdFactors) thirdPrizes = truncateTo<std::int32_t>(thirdPrizes * factor);
+  for (const double divisor : scaling.firstDivisors) firstPrizes = truncateTo<std::int32_t>(firstPrizes / divisor);
+  return {thirdPrizes, firstPrizes};
+}
+
+void lotteryScreen(Game& game) {
+  GameState& s = game.state;
+  ConsoleIo& io = game.io;
+  io.clearScreen();
+
+  // A fresh table on every visit; this moves the generator on for every later draw.
+  for (std::int16_t& entry : game.screens.lotteryTable) {
+    entry = static_cast<std::int16_t>(nextRandom(game) % kDigits);
+  }
+
+  io.printLine("\t\t\t Лотерея");
+  io.printLine("\t\t\t\t\t\t\t\t " + std::to_string(s.lotteryDrawCount) + " тираж");
+  io.printLine("Сколько билетов вы хотите купить?");
+  io.printLine("1 билет стоит 10.");
+
+  std::int32_t tickets = 0;  // an unreadable answer buys nothing
+  io.readNumber(tickets);
+  // A negative count would pay the player for tickets: it is refused like zero.
+  if (tickets < 0) tickets = 0;
+
+  // The charge is tested exactly, so a huge count cannot wrap into an affordable one.
+  const std::int64_t afterCharge = static_cast<std::int64_t>(s.money) - std::int64_t{kTicketPrice} * tickets;
+  if (afterCharge < 0) {
+    io.printLine("Нехватает денег на билеты!");
+    tickets = 0;
+  } else {
+    s.money = static_cast<std::int32_t>(afterCharge);
+  }
+
+  std::array<std::int32_t, kDigits> drawn{};
+  for (std::int32_t i = 0; i < tickets; ++i) {
+    if (s.lotteryDayCount >= kPositionWrap || s.lotteryDayCount < 0) s.lotteryDayCount = 0;
+    const std::int16_t digit = game.screens.lotteryTable[static_cast<std::size_t>(s.lotteryDayCount)];
+    ++drawn[static_cast<std::size_t>(digit)];
+    ++s.lotteryDayCount;
+  }
+
+  std::int32_t second = 0;
+  std::int32_t third = 0;
+  std::int32_t first = 0;
+  for (int digit = 0; digit < kDigits; ++digit) {
+    const std::int32_t count = drawn[static_cast<std::size_t>(digit)];
+    switch (kPrizeOfDigit[static_cast<std::size_t>(digit)]) {
+      case Prize::second: second += count; break;
+      case Prize::third: third += count; break;
+      case Prize::first: first += count; break;
+      case Prize::none: break;
+    }
+  }
+  const auto [scaledThird, scaledFirst] = scaleLotteryPrizes(s.lotteryDrawCount, third, first);
+
+  const std::int32_t winnings = wrapTo<std::int32_t>(std::int64_t{kThirdPrize} * scaledThird +
+                                                     std::int64_t{kSecondPrize} * second +
+                                                     std::int64_t{kFirstPrize} * scaledFirst);
+  io.printLine("Вы выиграли " + std::to_string(winnings));
+  addTo(s.money, winnings);
+  io.waitKey();
+}
 
 }  // namespace geekpath

@@ -1,0 +1,254 @@
+// The lottery: the table drawn afresh from the generator, the ticket charge, the read
+// position that wraps at 299, the scaling by the draw number and the refused counts.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "activities/lottery.hpp"
+#include "core/memory_console.hpp"
+#include "support/screen_text.hpp"
+
+namespace geekpath {
+namespace {
+
+using testing::kClear;
+using testing::lines;
+
+using Table = std::array<std::int16_t, 300>;
+
+// The game's generator, kept apart from the code under test.
+std::int32_t draw(std::uint32_t& seed) {
+  seed = seed * 214013u + 2531011u;
+  return static_cast<std::int32_t>((seed >> 16) & 0x7FFF);
+}
+
+Table tableAfter(std::uint32_t seed) {
+  Table table{};
+  for (std::int16_t& entry : table) entry = static_cast<std::int16_t>(draw(seed) % 6);
+  return table;
+}
+
+// The winnings for these digits, worked out by hand for the two draw numbers used here.
+std::int32_t winningsOf(const std::vector<std::int16_t>& digits, std::int32_t drawNumber) {
+  int second = 0, third = 0, first = 0;
+  for (const std::int16_t d : digits) {
+    second += d == 2;
+    third += d == 3;
+    first += d == 4;
+  }
+  if (drawNumber == 7) {  // odd, not a multiple of 3: x 2.5 and / 0.8
+    third = third * 5 / 2;
+    first = first * 5 / 4;
+  } else if (drawNumber == 2) {  // even, not a multiple of 3: x 1.8 and / 1.4
+    third = third * 9 / 5;
+    first = first * 5 / 7;
+  } else {
+    ADD_FAILURE() << "no hand-worked scaling for draw " << drawNumber;
+  }
+  return 10 * third + 20 * second + 50 * first;
+}
+
+std::string screenText(std::int32_t drawNumber) {
+  return kClear + lines({"\t\t\t Лотерея", "\t\t\t\t\t\t\t\t " + std::to_string(drawNumber) + " тираж",
+                         "Сколько билетов вы хотите купить?", "1 билет стоит 10."});
+}
+
+std::string wonLine(std::int32_t amount) { return lines({"Вы выиграли " + std::to_string(amount)}); }
+
+TEST(Lottery, ScalingByTheDrawNumber) {
+  struct Row {
+    std::vector<std::int32_t> drawNumbers;
+    std::array<std::array<std::int32_t, 2>, 4> scaled;  // of (1,1), (2,2), (3,3), (4,4)
+  };
+  const Row rows[] = {
+      {{0, 6, 12}, {{{0, 0}, {1, 0}, {2, 1}, {3, 1}}}},
+      {{1, 5, 7, -1}, {{{2, 1}, {5, 2}, {7, 3}, {10, 5}}}},
+      {{2, 4, 8, 10}, {{{1, 0}, {3, 1}, {5, 2}, {7, 2}}}},
+      {{3, 9, 15, -3}, {{{1, 0}, {4, 0}, {6, 1}, {9, 1}}}},
+  };
+  for (const Row& row : rows) {
+    for (const std::int32_t d : row.drawNumbers) {
+      for (std::int32_t n = 1; n <= 4; ++n) {
+        EXPECT_EQ(scaleLotteryPrizes(d, n, n), row.scaled[static_cast<std::size_t>(n - 1)])
+            << "draw " << d << ", count " << n;
+      }
+    }
+  }
+}
+
+// The steps are real divisions in double precision, not exact fractions: 81 / 2.7 comes
+// out just below 30 and truncates to 29.
+TEST(Lottery, ScalingIsDoublePrecision) {
+  EXPECT_EQ(scaleLotteryPrizes(6, 0, 81), (std::array<std::int32_t, 2>{0, 29}));
+  EXPECT_EQ(scaleLotteryPrizes(3, 0, 65), (std::array<std::int32_t, 2>{0, 29}));  // 65 / 0.8 gives 81, then 29
+  EXPECT_EQ(scaleLotteryPrizes(1, 858993459, 0), (std::array<std::int32_t, 2>{2147483647, 0}));
+}
+
+TEST(Lottery, ScreenTextAndTheTableDrawnFromTheGenerator) {
+  MemoryConsole io("0\n");
+  Game game(io);
+  game.randomSeed = 12345;
+  game.state.lotteryDrawCount = 7;
+  game.state.money = 50;
+  lotteryScreen(game);
+  EXPECT_EQ(io.output(), screenText(7) + wonLine(0));
+  EXPECT_EQ(game.screens.lotteryTable, tableAfter(12345));
+  std::uint32_t seed = 12345;
+  for (int i = 0; i < 300; ++i) (void)draw(seed);
+  EXPECT_EQ(game.randomSeed, seed);
+  EXPECT_EQ(game.state.money, 50);
+  EXPECT_EQ(io.unreadInput(), "");
+}
+
+TEST(Lottery, ATableIsDrawnOnEveryVisit) {
+  MemoryConsole io("0\n0\n");
+  Game game(io);
+  lotteryScreen(game);
+  const Table firstVisit = game.screens.lotteryTable;
+  const std::uint32_t seedBetween = game.randomSeed;
+  lotteryScreen(game);
+  EXPECT_EQ(firstVisit, tableAfter(1));
+  EXPECT_EQ(game.screens.lotteryTable, tableAfter(seedBetween));
+  EXPECT_NE(game.screens.lotteryTable, firstVisit);
+}
+
+// A single 4 is one first prize: on draw 6 it is divided by 2.7 and truncates to 0, on
+// draw 7 it is divided by 0.8 and truncates to 1.
+TEST(Lottery, ASingleFourOnDrawsSixAndSeven) {
+  const Table table = tableAfter(1);
+  std::int32_t four = 0;
+  while (table[static_cast<std::size_t>(four)] != 4) ++four;
+  struct Case {
+    std::int32_t drawNumber;
+    std::int32_t won;
+  };
+  for (const Case c : {Case{6, 0}, Case{7, 50}}) {
+    MemoryConsole io("1\n");
+    Game game(io);
+    game.state.lotteryDrawCount = c.drawNumber;
+    game.state.lotteryDayCount = four;
+    game.state.money = 10;
+    lotteryScreen(game);
+    EXPECT_EQ(io.output(), screenText(c.drawNumber) + wonLine(c.won));
+    EXPECT_EQ(game.state.money, c.won);
+    EXPECT_EQ(game.state.lotteryDayCount, four + 1);
+  }
+}
+
+TEST(Lottery, MoneyOfExactlyTheTicketsIsEnough) {
+  // Three losing digits in a row, so the money left shows the charge alone.
+  const Table table = tableAfter(1);
+  const auto losing = [&](std::size_t i) { return table[i] == 0 || table[i] == 1 || table[i] == 5; };
+  std::size_t at = 0;
+  while (!(losing(at) && losing(at + 1) && losing(at + 2))) ++at;
+  MemoryConsole io("3\n");
+  Game game(io);
+  game.state.lotteryDrawCount = 7;
+  game.state.lotteryDayCount = static_cast<std::int32_t>(at);
+  game.state.money = 30;
+  lotteryScreen(game);
+  EXPECT_EQ(io.output(), screenText(7) + wonLine(0));
+  EXPECT_EQ(game.state.money, 0);
+  EXPECT_EQ(game.state.lotteryDayCount, static_cast<std::int32_t>(at + 3));
+}
+
+TEST(Lottery, TooLittleMoneyBuysNoTicket) {
+  struct Case {
+    std::int32_t money;
+    const char* input;
+  };
+  // Short of the price; already in debt with no tickets (the test is on the money after
+  // the charge); already in debt with a negative count, refused like zero.
+  for (const Case c : {Case{29, "3\n"}, Case{-1, "0\n"}, Case{-1, "-4\n"}}) {
+    MemoryConsole io(c.input);
+    Game game(io);
+    game.state.lotteryDrawCount = 7;
+    game.state.lotteryDayCount = 40;
+    game.state.money = c.money;
+    lotteryScreen(game);
+    EXPECT_EQ(io.output(), screenText(7) + lines({"Нехватает денег на билеты!"}) + wonLine(0)) << c.input;
+    EXPECT_EQ(game.state.money, c.money) << c.input;
+    EXPECT_EQ(game.state.lotteryDayCount, 40) << c.input << ": no draw";
+  }
+}
+
+// A negative count would credit the player 10 per ticket; it is refused like zero.
+TEST(Lottery, NegativeCountIsRefusedLikeZero) {
+  for (const char* input : {"-5\n", "-2147483648\n", "0\n", "abc\n\n"}) {
+    MemoryConsole io(input);
+    Game game(io);
+    game.state.lotteryDrawCount = 7;
+    game.state.lotteryDayCount = 40;
+    game.state.money = 100;
+    lotteryScreen(game);
+    EXPECT_EQ(io.output(), screenText(7) + wonLine(0)) << input;
+    EXPECT_EQ(game.state.money, 100) << input;
+    EXPECT_EQ(game.state.lotteryDayCount, 40) << input;
+    EXPECT_EQ(io.unreadInput(), "") << input;
+  }
+}
+
+// A count so large that 10 x T wraps in 32 bits must not slip past the money test.
+TEST(Lottery, HugeCountIsTooExpensive) {
+  MemoryConsole io("429496730\n");  // 10 x T = 2^32 + 4
+  Game game(io);
+  game.state.lotteryDrawCount = 7;
+  game.state.money = 100;
+  lotteryScreen(game);
+  EXPECT_EQ(io.output(), screenText(7) + lines({"Нехватает денег на билеты!"}) + wonLine(0));
+  EXPECT_EQ(game.state.money, 100);
+}
+
+TEST(Lottery, PositionWrapsAtTwoHundredNinetyNine) {
+  const Table table = tableAfter(1);
+  MemoryConsole io("3\n");
+  Game game(io);
+  game.state.lotteryDrawCount = 7;
+  game.state.lotteryDayCount = 298;
+  game.state.money = 30;
+  lotteryScreen(game);
+  const std::int32_t won = winningsOf({table[298], table[0], table[1]}, 7);
+  EXPECT_EQ(io.output(), screenText(7) + wonLine(won));
+  EXPECT_EQ(game.state.lotteryDayCount, 2);
+  EXPECT_EQ(game.state.money, won);
+}
+
+TEST(Lottery, PositionBeyondTheTableStartsAgainAtZero) {
+  const Table table = tableAfter(1);
+  for (const std::int32_t start : {299, 300, 5000, -7}) {
+    MemoryConsole io("2\n");
+    Game game(io);
+    game.state.lotteryDrawCount = 7;
+    game.state.lotteryDayCount = start;
+    game.state.money = 20;
+    lotteryScreen(game);
+    EXPECT_EQ(io.output(), screenText(7) + wonLine(winningsOf({table[0], table[1]}, 7))) << start;
+    EXPECT_EQ(game.state.lotteryDayCount, 2) << start;
+  }
+}
+
+// 600 tickets from position 0 read positions 0..298 twice, then 0 and 1.
+TEST(Lottery, MoreTicketsThanTheTableReadEntriesAgain) {
+  const Table table = tableAfter(1);
+  std::vector<std::int16_t> digits;
+  for (int round = 0; round < 2; ++round) digits.insert(digits.end(), table.begin(), table.begin() + 299);
+  digits.push_back(table[0]);
+  digits.push_back(table[1]);
+  MemoryConsole io("600\n");
+  Game game(io);
+  game.state.lotteryDrawCount = 2;
+  game.state.money = 6005;
+  lotteryScreen(game);
+  const std::int32_t won = winningsOf(digits, 2);
+  EXPECT_GT(won, 0);
+  EXPECT_EQ(io.output(), screenText(2) + wonLine(won));
+  EXPECT_EQ(game.state.money, 5 + won);
+  EXPECT_EQ(game.state.lotteryDayCount, 2);
+}
+
+}  // namespace
+}  // namespace geekpath
