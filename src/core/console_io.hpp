@@ -81,6 +81,9 @@ class StreamConsole : public ConsoleIo {
   // Writes output bytes, already in the terminal's encoding.
   virtual void writeOutput(std::string_view bytes) = 0;
 
+  // Input bytes the device has handed over that no read has taken yet.
+  [[nodiscard]] std::string_view bufferedInput() const { return std::string_view(input_).substr(inputPos_); }
+
  private:
   template <class Int>
   void readNumberInto(Int& target);

@@ -21,6 +21,10 @@ class MemoryConsole final : public StreamConsole {
   [[nodiscard]] const std::string& output();
   // Forgets the output printed so far.
   void clearOutput();
+  // The input that no read or key wait has taken yet.
+  [[nodiscard]] std::string unreadInput() const {
+    return std::string(bufferedInput()) + input_.substr(inputPos_);
+  }
 
  protected:
   std::size_t readInput(char* buffer, std::size_t size) override;
