@@ -1,10 +1,133 @@
 #include "day/victory.hpp"
 
-namespace geekpath {
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-bool isVictory(const GameState& /*state*/) { return false; }
-void victoryScreen(Game& /*game*/) {}
-void passwordsScreen(Game& /*game*/) {}
-void appendScoreRecord(const Game& /*game*/) {}
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdint>
+#include <iterator>
+#include <string>
+#include <string_view>
+
+#include "core/encoding.hpp"
+
+namespace geekpath {
+namespace {
+
+// The victory conditions, tested in this order; the first that fails ends the test.
+constexpr bool (*kVictoryConditions[])(const GameState&) = {
+    [](const GameState& s) { return s.hackerLevel >= 6; },
+    [](const GameState& s) { return s.reputation >= 15000; },
+    [](const GameState& s) { return s.money >= 15000; },
+    [](const GameState& s) { return s.job >= 7; },  // the best job, or entrepreneurship (10)
+    [](const GameState& s) { return s.hugeClubs >= 1; },
+    [](const GameState& s) { return s.gamesCompleted >= 15; },
+    [](const GameState& s) { return s.cpuMhz >= 4300; },
+    [](const GameState& s) { return s.gpuModel >= 9700; },
+    [](const GameState& s) { return s.ramGb >= 7.0f; },
+    [](const GameState& s) { return s.hddGb >= 1490; },
+};
+
+constexpr std::string_view kCongratulations[] = {
+    "\t Поздравляем вас.Вы прошли игру",
+    "\t Ваши результаты будут записаны,",
+    "\t в папке с игрой под именем 'SCORES.txt'.",
+    "\t Если вы желаете просмотреть пароли введите 1,для выхода 0",
+};
+constexpr std::int16_t kShowPasswords = 1;
+
+// The cheat codes, each group shown when the winner's money and reputation reach its bar.
+struct PasswordGroup {
+  std::int32_t minMoney;
+  std::int32_t minReputation;
+  std::array<std::string_view, 3> lines;  // empty lines are not printed
+};
+constexpr PasswordGroup kPasswordGroups[] = {
+    {12000, INT32_MIN,
+     {"30517.+20000 денег", "4619.дополнительная заработная плата", "4637.лучший процессор и оперативная память"}},
+    {INT32_MIN, 12000, {"5843.дополнительная крутость", "5861.лучший винтчестер и видеократа", ""}},
+    {13500, 13000, {"4673.игра пройденa", "", ""}},
+};
+
+// The word after the day count, by its last digit (the sign left aside).
+std::string_view dayWord(std::int32_t day) {
+  const int lastDigit = day % 10 < 0 ? -(day % 10) : day % 10;
+  if (lastDigit == 1) return " день";
+  if (lastDigit >= 2 && lastDigit <= 4) return " дня ";
+  return " дней";
+}
+
+// The whole record: labels in CP1251, the nickname as its CP866 bytes, LF line ends.
+std::string scoreRecord(const GameState& s) {
+  const auto nameEnd = std::find(s.playerName.begin(), s.playerName.end(), '\0');
+  const std::string_view name(s.playerName.data(), static_cast<std::size_t>(nameEnd - s.playerName.begin()));
+  std::string record = "\n  \t";
+  record += name;
+  record += '\n';
+  record += utf8ToCp1251("игра пройдена за ") + std::to_string(s.day) + utf8ToCp1251(dayWord(s.day)) + '\n';
+  record += utf8ToCp1251("наброно крутости ") + std::to_string(s.reputation) + '\n';
+  record += utf8ToCp1251("Заработано денег ") + std::to_string(s.money) + '\n';
+  record += utf8ToCp1251(" Набрано призовых очков ") + std::to_string(scorePoints(s)) + '\n';
+  return record;
+}
+
+}  // namespace
+
+bool isVictory(const GameState& state) {
+  return std::all_of(std::begin(kVictoryConditions), std::end(kVictoryConditions),
+                     [&state](auto condition) { return condition(state); });
+}
+
+std::int64_t scorePoints(const GameState& state) {
+  if (state.day == 0) return 0;
+  const std::int64_t product = static_cast<std::int64_t>(state.money) * state.reputation;
+  return product / (std::int64_t{4} * state.day);
+}
+
+void victoryScreen(Game& game) {
+  ConsoleIo& io = game.io;
+  io.clearScreen();
+  for (const std::string_view line : kCongratulations) io.printLine(line);
+  std::int16_t answer = 0;
+  io.readNumber(answer);
+  if (answer == kShowPasswords) passwordsScreen(game);
+  appendScoreRecord(game);
+  io.waitKey();
+}
+
+void passwordsScreen(Game& game) {
+  const GameState& s = game.state;
+  game.io.clearScreen();
+  for (const PasswordGroup& group : kPasswordGroups) {
+    if (s.money < group.minMoney || s.reputation < group.minReputation) continue;
+    for (const std::string_view line : group.lines) {
+      if (!line.empty()) game.io.printLine(line);
+    }
+  }
+  game.io.waitKey();
+}
+
+void appendScoreRecord(const Game& game) {
+  const std::string record = scoreRecord(game.state);
+  const std::string path = game.filePath("SCORES.txt");
+  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+  if (fd < 0) return;
+  struct stat before {};
+  const bool sized = ::fstat(fd, &before) == 0;
+  // One write appends the whole record, so records never interleave or break off.
+  ssize_t written = 0;
+  do {
+    written = ::write(fd, record.data(), record.size());
+  } while (written < 0 && errno == EINTR);
+  // A short write (a full disk) would leave part of a record: take it back.
+  if (written > 0 && static_cast<std::size_t>(written) < record.size() && sized) {
+    const int undone = ::ftruncate(fd, before.st_size);
+    static_cast<void>(undone);  // nothing more can be done about a failing disk
+  }
+  ::close(fd);
+}
 
 }  // namespace geekpath

@@ -1,4 +1,9 @@
 #pragma once
+// The end of a won game: the victory test, the congratulations, the list of cheat codes
+// and the winner's record in the score file.
+
+#include <cstdint>
+
 #include "core/game.hpp"
 
 namespace geekpath {
@@ -9,7 +14,11 @@ namespace geekpath {
 void victoryScreen(Game& game);
 // The list of cheat codes shown to a winner.
 void passwordsScreen(Game& game);
-// Appends the winner's record to the score file.
+// Appends the winner's record to the score file; a file that cannot be opened or written
+// gets nothing, and nothing is shown.
 void appendScoreRecord(const Game& game);
+// The points of the record: money times reputation over four times the day, exact in
+// 64 bits; 0 on day 0.
+[[nodiscard]] std::int64_t scorePoints(const GameState& state);
 
 }  // namespace geekpath
