@@ -1,7 +1,64 @@
 #include "activities/games_shop.hpp"
 
-namespace geekpath {
+#include <array>
+#include <cstdint>
+#include <string_view>
 
-void gamesShopScreen(Game& /*game*/) {}
+#include "core/wrapping.hpp"
+
+namespace geekpath {
+namespace {
+
+struct ShopGame {
+  std::string_view line;
+  std::int32_t price;
+  // Whether the line needs money above the price (else at least the price). Buying
+  // always needs at least the price.
+  bool shownAbovePriceOnly;
+};
+
+// Game n is entry n - 1; it is sold only as the next game after the first n - 1.
+constexpr std::array<ShopGame, 16> kGames = {{
+    {"StarCraft \t\t 1 \t\t\t 10", 10, true},
+    {"Казаки \t\t\t 2 \t\t\t 15", 15, true},
+    {"NeedForSpeed5 \t\t 3 \t\t\t 30", 30, true},
+    {"Warcraft3 \t\t 4 \t\t\t 50", 50, true},
+    {"CountreStrike1.6 \t 5 \t\t\t 70", 70, true},
+    {"Gothic2 \t\t 6 \t\t\t 100", 100, true},
+    {"Half-life2 \t\t 7 \t\t\t 150", 150, true},
+    {"Stalker \t\t 8 \t\t\t 220", 220, true},
+    {"Gothic3 \t\t 9 \t\t\t 350", 350, true},
+    {"World of Warcraft \t 10 \t\t\t 500 \t (On-line игра)", 500, false},
+    {"Half-life3 \t\t 11 \t\t\t 700", 700, true},
+    {"Heroes of MightAndMagic5 12 \t\t\t 750", 750, false},
+    {"Supreme Commander \t 13 \t\t\t 900", 900, false},
+    {"Crysis \t\t\t 14 \t\t\t 1200", 1200, false},
+    {"Heroes of MightAndMagic6 15 \t\t\t 1300", 1300, false},
+    {"Lineage 3 \t\t 16 \t\t\t 1600 \t (On-line игра)", 1600, false},
+}};
+
+}  // namespace
+
+void gamesShopScreen(Game& game) {
+  GameState& s = game.state;
+  game.io.clearScreen();
+  game.io.printLine("\t\t\t Территория игр");
+  game.io.printLine("Игра \t\t\t номер \t\t\t $");
+  // Owned games stay listed while money allows; only the next one can be bought.
+  for (std::size_t i = 0; i < kGames.size(); ++i) {
+    const ShopGame& g = kGames[i];
+    const bool affordable = g.shownAbovePriceOnly ? s.money > g.price : s.money >= g.price;
+    if (s.gamesOwned >= static_cast<std::int32_t>(i) && affordable) game.io.printLine(g.line);
+  }
+
+  // Kept between visits: a failed read tries the previous visit's choice again.
+  std::int32_t& choice = game.screens.gamesShopChoice;
+  game.io.readNumber(choice);
+  if (choice < 1 || choice > static_cast<std::int32_t>(kGames.size())) return;
+  const ShopGame& wanted = kGames[static_cast<std::size_t>(choice - 1)];
+  if (s.gamesOwned != choice - 1 || s.money < wanted.price) return;
+  subtractFrom(s.money, wanted.price);
+  s.gamesOwned = static_cast<std::int16_t>(choice);
+}
 
 }  // namespace geekpath
