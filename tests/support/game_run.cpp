@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -21,10 +22,27 @@
 
 namespace geekpath::testing {
 
+namespace {
+
+// Every scratch folder of the test process, removed with its files when the process ends.
+struct ScratchFolders {
+  std::vector<std::string> paths;
+  ~ScratchFolders() {
+    for (const std::string& path : paths) {
+      std::error_code ignored;
+      std::filesystem::remove_all(path, ignored);
+    }
+  }
+};
+ScratchFolders gScratchFolders;
+
+}  // namespace
+
 std::string makeScratchFolder() {
   const char* base = std::getenv("TMPDIR");
   std::string pattern = std::string(base != nullptr && *base != 0 ? base : "/tmp") + "/geekpath-test-XXXXXX";
   if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  gScratchFolders.paths.push_back(pattern);
   return pattern;
 }
 
