@@ -14,7 +14,7 @@ const char* kNamePrompt = "Все символы должны быть мале�
 
 TEST(Terminal, KeysWithoutEchoArrowsAndCtrlCRestoresTheMode) {
   PtySession game;
-  const termios before = game.mode();
+  const termios before = game.initialMode();
   ASSERT_TRUE(game.waitFor(kLoading)) << game.screen();
   EXPECT_FALSE(game.mode().c_lflag & ICANON) << "a key wait reads single keys";
   EXPECT_FALSE(game.mode().c_lflag & ECHO) << "a key wait does not echo";

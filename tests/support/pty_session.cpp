@@ -29,6 +29,7 @@ PtySession::PtySession(std::vector<std::string> environment) {
   for (std::string& entry : environment) envp.push_back(entry.data());
   envp.push_back(nullptr);
   const std::string folder = "/tmp";
+  tcgetattr(slave_, &initialMode_);
 
   pid_ = fork();
   if (pid_ < 0) throw std::runtime_error("fork failed");

@@ -28,8 +28,9 @@ class PtySession {
   [[nodiscard]] const std::string& screen() const { return screen_; }
   [[nodiscard]] std::string sinceMark() const { return screen_.substr(mark_); }
 
-  // The terminal's mode as the slave side has it now.
+  // The terminal's mode as the slave side has it now, and as it was before the game.
   [[nodiscard]] termios mode() const;
+  [[nodiscard]] const termios& initialMode() const { return initialMode_; }
   [[nodiscard]] pid_t pid() const { return pid_; }
 
   struct Exit {
@@ -51,6 +52,7 @@ class PtySession {
   int master_ = -1;
   int slave_ = -1;  // kept open so the mode can be read, and after a hang-up none
   pid_t pid_ = -1;
+  termios initialMode_{};
   bool reaped_ = false;
   std::string screen_;
   std::size_t mark_ = 0;
