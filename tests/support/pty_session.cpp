@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,6 +11,10 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
 #include <stdexcept>
 
 namespace geekpath::testing {
@@ -31,30 +36,57 @@ PtySession::PtySession(std::vector<std::string> environment) {
   const std::string folder = "/tmp";
   tcgetattr(slave_, &initialMode_);
 
-  pid_ = fork();
-  if (pid_ < 0) throw std::runtime_error("fork failed");
-  if (pid_ == 0) {
+  // The child stands in for a shell: it leads the terminal's session and runs the game
+  // as the foreground job in a process group of its own, as job control does, so that
+  // Ctrl+Z can stop the game. It passes the game's pid up and mirrors its exit.
+  int pidPipe[2];
+  if (pipe(pidPipe) != 0) throw std::runtime_error("pipe failed");
+  shell_ = fork();
+  if (shell_ < 0) throw std::runtime_error("fork failed");
+  if (shell_ == 0) {
     setsid();
     ioctl(slave_, TIOCSCTTY, 0);
-    dup2(slave_, STDIN_FILENO);
-    dup2(slave_, STDOUT_FILENO);
-    dup2(slave_, STDERR_FILENO);
     close(master_);
+    close(pidPipe[0]);
+    signal(SIGHUP, SIG_IGN);
+    signal(SIGTTOU, SIG_IGN);
+    const pid_t game = fork();
+    if (game == 0) {
+      setpgid(0, 0);
+      dup2(slave_, STDIN_FILENO);
+      dup2(slave_, STDOUT_FILENO);
+      dup2(slave_, STDERR_FILENO);
+      close(slave_);
+      close(pidPipe[1]);
+      for (const int s : {SIGHUP, SIGTTOU, SIGINT, SIGTSTP}) signal(s, SIG_DFL);
+      if (chdir(folder.c_str()) != 0) _exit(127);
+      char* argv[] = {const_cast<char*>(GEEKPATH_BINARY), nullptr};
+      execve(GEEKPATH_BINARY, argv, envp.data());
+      _exit(127);
+    }
+    setpgid(game, game);
+    tcsetpgrp(slave_, game);
+    [[maybe_unused]] const ssize_t sent = write(pidPipe[1], &game, sizeof game);
+    close(pidPipe[1]);
     close(slave_);
-    signal(SIGINT, SIG_DFL);
-    signal(SIGTSTP, SIG_DFL);
-    if (chdir(folder.c_str()) != 0) _exit(127);
-    char* argv[] = {const_cast<char*>(GEEKPATH_BINARY), nullptr};
-    execve(GEEKPATH_BINARY, argv, envp.data());
-    _exit(127);
+    for (;;) {
+      int status = 0;
+      if (waitpid(game, &status, 0) != game) _exit(126);
+      if (WIFEXITED(status)) _exit(WEXITSTATUS(status));
+      if (WIFSIGNALED(status)) _exit(128 + WTERMSIG(status));
+    }
   }
+  close(pidPipe[1]);
+  if (read(pidPipe[0], &pid_, sizeof pid_) != static_cast<ssize_t>(sizeof pid_)) pid_ = -1;
+  close(pidPipe[0]);
   fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
 }
 
 PtySession::~PtySession() {
-  if (!reaped_ && pid_ > 0) {
-    kill(pid_, SIGKILL);
-    waitpid(pid_, nullptr, 0);
+  if (!reaped_ && shell_ > 0) {
+    if (pid_ > 0) kill(pid_, SIGKILL);
+    kill(shell_, SIGKILL);
+    waitpid(shell_, nullptr, 0);
   }
   if (master_ >= 0) close(master_);
   if (slave_ >= 0) close(slave_);
@@ -112,13 +144,14 @@ PtySession::Exit PtySession::waitExit(double seconds) {
   const Clock::time_point deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
   for (;;) {
     int status = 0;
-    const pid_t done = waitpid(pid_, &status, WNOHANG);
-    if (done == pid_) {
+    const pid_t done = waitpid(shell_, &status, WNOHANG);
+    if (done == shell_) {
       reaped_ = true;
       readAvailable(0);
-      result.exited = WIFEXITED(status);
-      if (result.exited) result.status = WEXITSTATUS(status);
-      if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
+      const int code = WIFEXITED(status) ? WEXITSTATUS(status) : 126;
+      result.exited = code < 128;
+      if (result.exited) result.status = code;
+      if (code >= 128) result.signal = code - 128;
       return result;
     }
     if (Clock::now() >= deadline) {
@@ -129,15 +162,32 @@ PtySession::Exit PtySession::waitExit(double seconds) {
   }
 }
 
-bool PtySession::waitStopped(double seconds) {
+char PtySession::gameState() const {
+  std::ifstream stat("/proc/" + std::to_string(pid_) + "/stat");
+  std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+  const std::size_t close = text.rfind(')');
+  return close == std::string::npos || close + 2 >= text.size() ? '?' : text[close + 2];
+}
+
+bool PtySession::waitState(char state, double seconds) {
   const Clock::time_point deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
   for (;;) {
-    int status = 0;
-    const pid_t done = waitpid(pid_, &status, WNOHANG | WUNTRACED);
-    if (done == pid_ && WIFSTOPPED(status)) return true;
+    if (gameState() == state) return true;
     if (Clock::now() >= deadline) return false;
     readAvailable(10);
   }
+}
+
+double PtySession::gameCpuSeconds() const {
+  std::ifstream stat("/proc/" + std::to_string(pid_) + "/stat");
+  std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+  std::istringstream fields(text.substr(text.rfind(')') + 2));
+  std::string field;
+  long ticks = 0;
+  for (int i = 3; fields >> field; ++i) {
+    if (i == 14 || i == 15) ticks += std::stol(field);  // user and system time
+  }
+  return static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
 void PtySession::hangUp() {

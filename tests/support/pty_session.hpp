@@ -41,8 +41,12 @@ class PtySession {
   };
   // Waits for the game to end, reading the screen meanwhile.
   Exit waitExit(double seconds = 5);
-  // The stopped/continued state, as waitpid reports it with WUNTRACED.
-  bool waitStopped(double seconds = 5);
+  // The game's process state as the kernel shows it ('S' sleeping, 'T' stopped, ...), and
+  // a wait for one.
+  [[nodiscard]] char gameState() const;
+  bool waitState(char state, double seconds = 5);
+  // The processor time the game has used so far.
+  [[nodiscard]] double gameCpuSeconds() const;
   // Closes the master side: the terminal hangs up.
   void hangUp();
 
@@ -51,7 +55,8 @@ class PtySession {
 
   int master_ = -1;
   int slave_ = -1;  // kept open so the mode can be read, and after a hang-up none
-  pid_t pid_ = -1;
+  pid_t shell_ = -1;
+  pid_t pid_ = -1;  // the game
   termios initialMode_{};
   bool reaped_ = false;
   std::string screen_;
