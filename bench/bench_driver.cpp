@@ -14,6 +14,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -150,9 +151,15 @@ struct Answer {
   bool leavesLineFeed;
 };
 
-Answer dayAction(const Panel& p, long turn, long& saves) {
+bool gSaves = true;  // whether the round of activities includes saving
+
+Answer dayAction(const Panel& p, bool eventDay, long turn, long& saves) {
   const auto n = [](long value) { return std::to_string(value) + "\n"; };
-  if (p.money < 15000) return {"30517\n", true};  // keeps the player out of debt and away from overflow
+  // Enough money for the worst day (the taxes take the day number), never near overflow.
+  if (p.money < 15000 + 2 * p.day) return {"30517\n", true};
+  // An event may have taken all the money since the panel was shown: on event days only
+  // the activities that never spend more than there is.
+  if (eventDay && turn % 16 != 4 && turn % 16 != 8) turn = turn / 16 * 16 + turn % 2 * 3;
   switch (turn % 16) {
     case 0: return {"1\n" + n(1 + turn / 16 % 5) + n(1 + turn / 80 % 6), true};
     case 1: return {"2\n" + n(1 + turn / 16 % 16), true};
@@ -170,7 +177,7 @@ Answer dayAction(const Panel& p, long turn, long& saves) {
       if (p.online) return {"9\n" + n(1 + turn / 16 % 2), false};
       return {"8\n", true};
     case 8:
-      if (++saves % 8 == 0) return {"10\n" + n(1 + saves / 8 % 5), false};
+      if (gSaves && ++saves % 8 == 0) return {"10\n" + n(1 + saves / 8 % 5), false};
       return {"8\n", true};
     case 9: return {"1\n5\n" + n(1 + turn / 16 % 6), true};
     case 10: return {"4\n" + n(1 + turn / 16 % 16), false};
@@ -200,9 +207,11 @@ PlayResult play(const std::string& game, const std::string& folder, long targetD
   send("\nbench\n\n\n\n1\n1\n");
 
   std::string screen;  // the output since the last answer
+  std::string previous;
   long turn = 0, saves = 0, presses = 0, characters = 0;
   bool quitting = false;
   bool lineFeedLeft = true;  // the one after the starting bonus
+  bool declinePress = false;
   char buffer[1 << 16];
   for (;;) {
     pollfd fd{child.out, POLLIN, 0};
@@ -234,22 +243,25 @@ PlayResult play(const std::string& game, const std::string& folder, long targetD
         answer = keys + "0\n1\n";
         quitting = true;
       } else {
-        const Answer action = dayAction(p, turn++, saves);
+        const Answer action = dayAction(p, eventDay, turn++, saves);
+        declinePress = eventDay;
         answer = keys + action.text;
         lineFeedLeft = action.leavesLineFeed;
       }
     } else if (endsWith(kPressPrompt)) {
-      answer = ++presses % 2 ? "1\n" : "0\n";
+      answer = !declinePress && ++presses % 2 ? "1\n" : "0\n";
     } else if (endsWith(kWebsitePrompt) || endsWith(kCreatePrompt)) {
       answer = "1\n";
     } else if (endsWith(kCharacterMenu)) {
       answer = std::to_string(1 + ++characters % 3) + "\n";
     } else if (endsWith(kDefeat) || endsWith(kVictory)) {
-      std::fprintf(stderr, "the long game ended early on day %ld\n", result.days);
+      std::fprintf(stderr, "the long game ended early on day %ld:\n%s\n%s\nanswers: %s\n", result.days,
+                   previous.c_str(), screen.c_str(), result.script.substr(result.script.size() - 40).c_str());
       std::exit(1);
     } else {
       continue;  // the rest of the screen is still coming
     }
+    previous = screen;
     screen.clear();
     send(answer);
   }
@@ -302,6 +314,17 @@ double median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
+// The median time of several runs of the same drain (each game in an emptied folder).
+Drained medianDrain(const std::vector<std::string>& argv, const std::string& folder, const std::string& input) {
+  std::vector<Drained> runs;
+  for (int i = 0; i < 7; ++i) {
+    for (int slot = 1; slot <= 5; ++slot) unlink((folder + "/save" + std::to_string(slot) + ".sav").c_str());
+    runs.push_back(drain(argv, folder, input));
+  }
+  std::sort(runs.begin(), runs.end(), [](const Drained& a, const Drained& b) { return a.seconds < b.seconds; });
+  return runs[runs.size() / 2];
+}
+
 double startUpSeconds(const std::string& game, const std::string& folder) {
   const auto start = Clock::now();
   Child child = spawn({game}, folder);
@@ -337,9 +360,25 @@ int main(int argc, char** argv) {
   const long targetDays = argc > 3 ? std::atol(argv[3]) : 20000;
   const std::string outputPath = folder + "/output.bin";
 
-  const PlayResult played = play(game, folder, targetDays, outputPath);
-  const Drained replay = drain({game}, folder, played.script);
-  const Drained cat = drain({"/bin/cat", outputPath}, folder, "");
+  // Each game in a folder of its own, so both start with no save files.
+  const std::string playFolder = folder + "/play", replayFolder = folder + "/replay";
+  mkdir(playFolder.c_str(), 0700);
+  mkdir(replayFolder.c_str(), 0700);
+  const PlayResult played = play(game, playFolder, targetDays, outputPath);
+  std::ofstream(folder + "/script.txt", std::ios::binary) << played.script;
+  const Drained replay = medianDrain({game}, replayFolder, played.script);
+  const Drained cat = medianDrain({"/bin/cat", outputPath}, folder, "");
+  // The same long game without saves: what the output costs when no file is synced.
+  gSaves = false;
+  const std::string quietPlayFolder = folder + "/play-no-saves", quietReplayFolder = folder + "/replay-no-saves";
+  mkdir(quietPlayFolder.c_str(), 0700);
+  mkdir(quietReplayFolder.c_str(), 0700);
+  const std::string quietOutputPath = folder + "/output-no-saves.bin";
+  const PlayResult quiet = play(game, quietPlayFolder, targetDays, quietOutputPath);
+  std::ofstream(folder + "/script-no-saves.txt", std::ios::binary) << quiet.script;
+  const Drained quietReplay = medianDrain({game}, quietReplayFolder, quiet.script);
+  const Drained quietCat = medianDrain({"/bin/cat", quietOutputPath}, folder, "");
+
   std::vector<double> startUps;
   for (int i = 0; i < 50; ++i) startUps.push_back(startUpSeconds(game, folder));
 
@@ -351,10 +390,13 @@ int main(int argc, char** argv) {
   std::printf("  system calls:     %ld reads, %ld writes: %.3f writes per blocking read\n",
               played.finished.readCalls, played.finished.writeCalls,
               static_cast<double>(played.finished.writeCalls) / static_cast<double>(played.finished.readCalls));
-  std::printf("scripted replay:    %.3f s, %.0f days/s, peak resident memory %ld KiB\n", replay.seconds,
+  std::printf("scripted replay:    %.3f s (median of 7), %.0f days/s, peak resident memory %ld KiB\n", replay.seconds,
               static_cast<double>(played.days) / replay.seconds, replay.finished.peakKiB);
-  std::printf("cat floor:          %.3f s for the same bytes: the game takes %.2fx\n", cat.seconds,
+  std::printf("cat floor:          %.3f s (median of 7) for the same bytes: the game takes %.2fx\n", cat.seconds,
               replay.seconds / cat.seconds);
+  std::printf("without saves:      replay %.3f s, %.0f days/s; cat floor %.3f s: the game takes %.2fx\n",
+              quietReplay.seconds, static_cast<double>(quiet.days) / quietReplay.seconds, quietCat.seconds,
+              quietReplay.seconds / quietCat.seconds);
   std::printf("start-up to menu:   %.2f ms (median of %zu runs)\n", median(startUps) * 1000, startUps.size());
   return played.finished.status == 0 && replay.finished.status == 0 ? 0 : 1;
 }

@@ -1,6 +1,6 @@
 #include "core/console_io.hpp"
 
-#include <cstdio>
+#include <charconv>
 #include <cstring>
 #include <limits>
 
@@ -27,27 +27,54 @@ void ConsoleIo::printLine(std::string_view utf8) {
   printText("\n");
 }
 
-void ConsoleIo::clearScreen() { printText(std::string(121, '\n')); }
-
-std::string formatReal(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%g", value);
-  return text;
+void StreamConsole::append(std::string_view utf8) {
+  if (passThrough_) {
+    output_.append(utf8);
+  } else {
+    codec_.appendFromUtf8(output_, utf8);
+  }
 }
 
-StreamConsole::StreamConsole(TextCodec codec) : codec_(std::move(codec)) {}
+void StreamConsole::printLine(std::string_view utf8) {
+  append(utf8);
+  output_ += '\n';
+  if (output_.size() >= kOutputFlushSize) flush();
+}
+
+void ConsoleIo::clearScreen() {
+  static const std::string kLineFeeds(121, '\n');
+  printText(kLineFeeds);
+}
+
+std::string formatReal(double value) {
+  // The "general" form with 6 digits is printf's %g.
+  char text[64];
+  const std::to_chars_result end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
+  return std::string(text, end.ptr);
+}
+
+StreamConsole::StreamConsole(TextCodec codec)
+    : codec_(std::move(codec)), passThrough_(codec_.kind() == TextCodec::Kind::Utf8) {
+  output_.reserve(kOutputFlushSize + 4096);
+  writing_.reserve(kOutputFlushSize + 4096);
+}
 
 void StreamConsole::printText(std::string_view utf8) {
-  codec_.appendFromUtf8(output_, utf8);
+  append(utf8);
   if (output_.size() >= kOutputFlushSize) flush();
 }
 
 void StreamConsole::flush() {
-  if (output_.empty()) return;
-  // Swap first: a device that fails mid-write must not see the same bytes twice.
-  std::string pending;
-  pending.swap(output_);
-  writeOutput(pending);
+  // A flush that a device's own signal handling starts in the middle of a write leaves
+  // the bytes to the write under way.
+  if (output_.empty() || flushing_) return;
+  flushing_ = true;
+  // The buffers trade places, so the one being written is never appended to and both
+  // keep their capacity from screen to screen.
+  writing_.swap(output_);
+  writeOutput(writing_);
+  writing_.clear();
+  flushing_ = false;
 }
 
 bool StreamConsole::fillInput() {

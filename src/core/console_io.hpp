@@ -27,7 +27,7 @@ class ConsoleIo {
   // Writes the text; no line feed.
   virtual void printText(std::string_view utf8) = 0;
   // Writes the text and a line feed.
-  void printLine(std::string_view utf8 = {});
+  virtual void printLine(std::string_view utf8 = {});
   // Scrolls the old text out of sight: 121 line feeds.
   void clearScreen();
 
@@ -55,6 +55,7 @@ class ConsoleIo {
 class StreamConsole : public ConsoleIo {
  public:
   void printText(std::string_view utf8) override;
+  void printLine(std::string_view utf8 = {}) override;
   void waitKey() override;
   void readNumber(std::int16_t& target) override;
   void readNumber(std::int32_t& target) override;
@@ -85,6 +86,7 @@ class StreamConsole : public ConsoleIo {
   [[nodiscard]] std::string_view bufferedInput() const { return std::string_view(input_).substr(inputPos_); }
 
  private:
+  void append(std::string_view utf8);
   template <class Int>
   void readNumberInto(Int& target);
   int peekByte();  // the next input byte without taking it, -1 at the end of input
@@ -95,7 +97,10 @@ class StreamConsole : public ConsoleIo {
   void discardRestOfLine();
 
   TextCodec codec_;
+  bool passThrough_;  // the terminal takes UTF-8 as it is
   std::string output_;
+  std::string writing_;
+  bool flushing_ = false;
   std::string input_;
   std::size_t inputPos_ = 0;
   bool inputEnded_ = false;

@@ -130,7 +130,7 @@ bool TerminalConsole::waitReady(int fd, short events, int timeoutMs) {
     pollfd fds[2] = {{fd, events, 0}, {gSignalPipe[0], POLLIN, 0}};
     const int ready = poll(fds, gSignalPipe[0] >= 0 ? 2 : 1, timeoutMs);
     if (ready < 0 && errno != EINTR) return true;  // let the read or write report it
-    handleSignals();
+    if (ready < 0 || (fds[1].revents & POLLIN) != 0) handleSignals();
     if (ready == 0) return false;
     if (ready > 0 && fds[0].revents != 0) return true;
   }

@@ -1,6 +1,7 @@
 #include "day/day_loop.hpp"
 
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -117,6 +118,12 @@ std::string_view hasText(std::int16_t flag, std::string_view yes, std::string_vi
   return flag != 0 ? yes : no;
 }
 
+// A panel line made of several pieces, written piece by piece.
+void printPieces(ConsoleIo& io, std::initializer_list<std::string_view> pieces) {
+  for (const std::string_view piece : pieces) io.printText(piece);
+  io.printLine();
+}
+
 void endOfDay(Game& game) {
   GameState& s = game.state;
   applyCheatCode(s);
@@ -178,17 +185,17 @@ void onlineUpkeep(GameState& state) {
 void printStatusPanel(Game& game) {
   const GameState& s = game.state;
   ConsoleIo& io = game.io;
-  const std::string rule(43, '-');
+  constexpr std::string_view rule = "-------------------------------------------";
   using std::to_string;
   io.printLine("Процессор:\t\t|\t деньги:");
-  io.printLine("\t" + to_string(s.cpuMhz) + "Mhz\t\t|\t " + to_string(s.money) + "$");
+  printPieces(io, {"\t", to_string(s.cpuMhz), "Mhz\t\t|\t ", to_string(s.money), "$"});
   io.printLine("Ведеокарта:\t\t|\t день:");
-  io.printLine("\tGeforce" + to_string(s.gpuModel) + "\t|\t " + to_string(s.day) + " ");
+  printPieces(io, {"\tGeforce", to_string(s.gpuModel), "\t|\t ", to_string(s.day), " "});
   io.printLine("Винтчестер:\t\t|\t крутость:");
-  io.printLine("\t" + to_string(s.hddGb) + "GB\t\t|\t " + to_string(s.reputation) + " ");
+  printPieces(io, {"\t", to_string(s.hddGb), "GB\t\t|\t ", to_string(s.reputation), " "});
   io.printLine(s.job == kEntrepreneurship ? "Оперативная память\t|\t Доход:"
                                           : "Оперативная память\t|\t зарплата:");
-  io.printLine("\t" + formatReal(s.ramGb) + "GB\t\t|\t " + to_string(s.dailyIncome));
+  printPieces(io, {"\t", formatReal(s.ramGb), "GB\t\t|\t ", to_string(s.dailyIncome)});
   io.printLine(rule);
   io.printLine("DVD-ROM:\t\t|\t Водное охлаждение:");
   io.printText(hasText(s.hasDvdRom, "\tесть\t\t|", "\tнету\t\t|"));
