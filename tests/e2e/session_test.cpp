@@ -161,5 +161,54 @@ TEST(Session, OutputEncodingFollowsTheLocale) {
   EXPECT_EQ(utf8.output, run.output);
 }
 
+// A save file of the new game's values but for the day, money and job.
+std::string saveFile(int day, int money, int job) {
+  const std::string records[] = {"nick", std::to_string(day), std::to_string(money), "0", "500", "3600", "0.125",
+                                 "10", std::to_string(job)};
+  std::string file;
+  for (const std::string& record : records) file += record + ";\r\n";
+  for (int i = 0; i < 17; ++i) file += "0;\r\n";
+  return file;
+}
+
+TEST(Session, RestDaysWithAnOddIncome) {
+  // Job 2 is loaded with a pay of 15: a rest day adds 7.
+  RunOptions options;
+  options.folder = makeScratchFolder();
+  writeFile(options.folder + "/save1.sav", saveFile(1, 0, 2));
+  const GameRun run = runGame(startUpInput() + "2\n1\n8\n8\n77\n0\n1\n", options);
+  EXPECT_EQ(run.exitStatus, 0);
+  const std::string out = afterMainMenu(run.output);
+  for (const char* line : {"\t500Mhz\t\t|\t 0$\n", "\t500Mhz\t\t|\t 7$\n", "\t500Mhz\t\t|\t 14$\n",
+                           "\t500Mhz\t\t|\t 29$\n"}) {
+    EXPECT_NE(out.find(line), std::string::npos) << line;
+  }
+  EXPECT_NE(out.find("\t0.125GB\t\t|\t 15\n"), std::string::npos);
+  EXPECT_NE(out.find("\tGeforce3600\t|\t 4 \n"), std::string::npos);
+}
+
+TEST(Session, DefeatAtEachDebtTier) {
+  struct Case {
+    int day, money;
+    bool lost;
+  } cases[] = {
+      {99, -200, true}, {99, -199, false}, {100, -500, true}, {101, -499, false},
+      {199, -500, true}, {200, -1000, true}, {201, -999, false}, {3001, -1000, true},
+  };
+  for (const Case& c : cases) {
+    RunOptions options;
+    options.folder = makeScratchFolder();
+    writeFile(options.folder + "/save1.sav", saveFile(c.day, c.money, 1));
+    // The line feed after the slot number is the key press that ends a lost game.
+    const GameRun run = runGame(startUpInput() + "2\n1\n" + (c.lost ? "" : "0\n1\n"), options);
+    EXPECT_EQ(run.exitStatus, 0) << c.day;
+    const std::string panelLine = "\t500Mhz\t\t|\t " + std::to_string(c.money) + "$\n";
+    EXPECT_NE(run.output.find(panelLine), std::string::npos) << c.day;
+    const std::string end = c.lost ? "10.Сохранение \t\t\t 10\nВы проиграли.У вас огромные долги\n"
+                                   : "10.Сохранение \t\t\t 10\n" + kQuitQuestion;
+    EXPECT_TRUE(run.output.ends_with(end)) << c.day << " " << c.money;
+  }
+}
+
 }  // namespace
 }  // namespace geekpath::testing
