@@ -13,8 +13,6 @@
 namespace geekpath {
 namespace {
 
-using testing::lines;
-
 void setName(GameState& s, const char* name) {
   s.playerName = {};
   std::strncpy(s.playerName.data(), name, s.playerName.size() - 1);
@@ -83,17 +81,7 @@ TEST(RollEventTables, EveryEntryOfTheTablesComesFromItsOwnDraw) {
 }
 
 TEST(StartingBonus, MenuAndEachChoice) {
-  const std::string menu = lines({
-      "\t\tВыберите началрный бонус",
-      "\t1.Деньги",
-      "\t2.Репутация",
-      "Детали:",
-      "\t3.Процессор",
-      "\t4.Видеокарта",
-      "\t5.Оперативная память",
-      "\t6.Винтчестер",
-      "\t7.DVD-ROM",
-  });
+  const std::string& menu = testing::kBonusMenu;
   struct Case {
     const char* input;
     GameState expected;

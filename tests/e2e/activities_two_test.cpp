@@ -14,38 +14,6 @@
 namespace geekpath::testing {
 namespace {
 
-// The status panel and day menu of the first days: starting hardware, days 1 to 19 (the
-// lottery line shows), reputation below 50 (no website line).
-std::string panelAndMenu(std::int32_t money, std::int32_t day, std::int32_t reputation) {
-  using std::to_string;
-  return lines({
-      "Процессор:\t\t|\t деньги:",
-      "\t500Mhz\t\t|\t " + to_string(money) + "$",
-      "Ведеокарта:\t\t|\t день:",
-      "\tGeforce3600\t|\t " + to_string(day) + " ",
-      "Винтчестер:\t\t|\t крутость:",
-      "\t10GB\t\t|\t " + to_string(reputation) + " ",
-      "Оперативная память\t|\t зарплата:",
-      "\t0.125GB\t\t|\t 10",
-      "-------------------------------------------",
-      "DVD-ROM:\t\t|\t Водное охлаждение:",
-      "\tнету\t\t|\t нету",
-      "Модем:\t\t\t|\t Колонки:",
-      "\tнету\t\t| \t нету",
-      "Подключкние TV:\t\t|\t Большой монитор:",
-      "\tнету\t\t| \t нету",
-      "-------------------------------------------",
-      "1.Мир Железа \t\t\t 1",
-      "2.Территория игр \t\t 2",
-      "3.Выбор работы \t\t\t 3",
-      "4.Прохождение игр \t\t 4",
-      "5.Лотерея \t\t\t 5",
-      "6.Хакерская атака \t\t 6",
-      "8.Конец дня \t\t\t 8",
-      "10.Сохранение \t\t\t 10",
-  });
-}
-
 // From the main-menu choice to the clear before the first day.
 const std::string kNewGameSetUp = kClear + kClear +
                                   lines({"\t\tВыберите началрный бонус", "\t1.Деньги", "\t2.Репутация", "Детали:",
@@ -106,9 +74,9 @@ TEST(ActivitiesTwo, LotteryFollowsTheGenerator) {
 
   const GameRun run = runGame(startUpInput() + "1\n1\n5\n9\n5\n" + std::to_string(tickets2) + "\n");
   EXPECT_EQ(run.exitStatus, 0);
-  EXPECT_EQ(afterMainMenu(run.output), kNewGameSetUp + kClear + panelAndMenu(90, 1, 0) +
-                                           lotteryScreenText(1, won1) + kClear + panelAndMenu(money2, 2, 0) +
-                                           lotteryScreenText(2, won2) + kClear + panelAndMenu(money3, 3, 0));
+  EXPECT_EQ(afterMainMenu(run.output), kNewGameSetUp + kClear + (startingPanel(90, 1, 0) + kEarlyDayMenu) +
+                                           lotteryScreenText(1, won1) + kClear + (startingPanel(money2, 2, 0) + kEarlyDayMenu) +
+                                           lotteryScreenText(2, won2) + kClear + (startingPanel(money3, 3, 0) + kEarlyDayMenu));
 }
 
 // Day 1: mission 1 succeeds. Day 2: mission 2 fails at reputation 30. Day 3: an
@@ -119,10 +87,10 @@ TEST(ActivitiesTwo, HackingMissionsAcrossDays) {
   const std::string failed = lines({"Вы не смогли взломать компьютер и скачать требующийся файл", "Деньги-60"});
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_EQ(afterMainMenu(run.output),
-            kNewGameSetUp + kClear + panelAndMenu(0, 1, 0) + prompt +
+            kNewGameSetUp + kClear + (startingPanel(0, 1, 0) + kEarlyDayMenu) + prompt +
                 lines({"Вы смогли взломать компьютер и скачать требующийся файл", "Крутость+30,деньги+10"}) + kClear +
-                panelAndMenu(20, 2, 30) + prompt + failed + kClear + panelAndMenu(-30, 3, 30) + prompt + failed +
-                kClear + panelAndMenu(-80, 4, 30));
+                (startingPanel(20, 2, 30) + kEarlyDayMenu) + prompt + failed + kClear + (startingPanel(-30, 3, 30) + kEarlyDayMenu) + prompt + failed +
+                kClear + (startingPanel(-80, 4, 30) + kEarlyDayMenu));
 }
 
 }  // namespace

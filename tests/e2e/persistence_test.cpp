@@ -13,55 +13,6 @@
 namespace geekpath::testing {
 namespace {
 
-// The status panel of a game with the new game's hardware but for the disk.
-std::string plainPanel(int day, int money, int hddGb) {
-  const std::string moneyLine = "\t500Mhz\t\t|\t " + std::to_string(money) + "$";
-  const std::string dayLine = "\tGeforce3600\t|\t " + std::to_string(day) + " ";
-  const std::string diskLine = "\t" + std::to_string(hddGb) + "GB\t\t|\t 0 ";
-  return lines({
-      "Процессор:\t\t|\t деньги:",
-      moneyLine,
-      "Ведеокарта:\t\t|\t день:",
-      dayLine,
-      "Винтчестер:\t\t|\t крутость:",
-      diskLine,
-      "Оперативная память\t|\t зарплата:",
-      "\t0.125GB\t\t|\t 10",
-      "-------------------------------------------",
-      "DVD-ROM:\t\t|\t Водное охлаждение:",
-      "\tнету\t\t|\t нету",
-      "Модем:\t\t\t|\t Колонки:",
-      "\tнету\t\t| \t нету",
-      "Подключкние TV:\t\t|\t Большой монитор:",
-      "\tнету\t\t| \t нету",
-      "-------------------------------------------",
-  });
-}
-
-// The day menu of days 0 to 19 for a player with a job and little reputation.
-const std::string kEarlyDayMenu = lines({
-    "1.Мир Железа \t\t\t 1",
-    "2.Территория игр \t\t 2",
-    "3.Выбор работы \t\t\t 3",
-    "4.Прохождение игр \t\t 4",
-    "5.Лотерея \t\t\t 5",
-    "6.Хакерская атака \t\t 6",
-    "8.Конец дня \t\t\t 8",
-    "10.Сохранение \t\t\t 10",
-});
-
-const std::string kBonusMenu = lines({
-    "\t\tВыберите началрный бонус",
-    "\t1.Деньги",
-    "\t2.Репутация",
-    "Детали:",
-    "\t3.Процессор",
-    "\t4.Видеокарта",
-    "\t5.Оперативная память",
-    "\t6.Винтчестер",
-    "\t7.DVD-ROM",
-});
-
 std::string slotLines(int slot, std::string_view name, int day, int money, int reputation) {
   const std::string heading = "\t\t\tСлот " + std::to_string(slot);
   const std::string user = "пользователь:" + std::string(name);
@@ -87,10 +38,10 @@ TEST(Persistence, SavedInOneRunAndLoadedInTheNext) {
   EXPECT_EQ(saving.exitStatus, 0);
   EXPECT_EQ(afterMainMenu(saving.output),
             kClear + kClear + kBonusMenu + kClear +                     //
-                kClear + plainPanel(1, 0, 160) + kEarlyDayMenu +      // day 1: rest
-                kClear + plainPanel(2, 5, 160) + kEarlyDayMenu +      // day 2: save
+                kClear + startingPanel(0, 1, 0, 160) + kEarlyDayMenu +      // day 1: rest
+                kClear + startingPanel(5, 2, 0, 160) + kEarlyDayMenu +      // day 2: save
                 kClear + slotsWith(0, "") + kSavePrompt + lines({"Успешно сохранено"}) +  //
-                kClear + plainPanel(3, 15, 160) + kEarlyDayMenu);
+                kClear + startingPanel(15, 3, 0, 160) + kEarlyDayMenu);
   std::string seventeenZeros;
   for (int i = 0; i < 17; ++i) seventeenZeros += "0;\r\n";
   EXPECT_EQ(readFile(saving.folder + "/save2.sav"),
@@ -104,7 +55,7 @@ TEST(Persistence, SavedInOneRunAndLoadedInTheNext) {
   EXPECT_EQ(loading.exitStatus, 0);
   EXPECT_EQ(afterMainMenu(loading.output),
             kClear + slotsWith(2, slotLines(2, "nick", 2, 5, 0)) + kLoadPrompt +  //
-                kClear + kClear + kClear + plainPanel(2, 5, 160) + kEarlyDayMenu);
+                kClear + kClear + kClear + startingPanel(5, 2, 0, 160) + kEarlyDayMenu);
 }
 
 TEST(Persistence, HandMadeSaveFileIsLoaded) {
@@ -157,7 +108,7 @@ TEST(Persistence, MissingSlotStartsOnDayZero) {
   const GameRun run = runGame(startUpInput() + "2\n4\n");
   EXPECT_EQ(run.exitStatus, 0);
   const std::string expected = kClear + slotsWith(0, "") + kLoadPrompt + kClear + kClear + kClear +
-                               plainPanel(0, 0, 10) + kEarlyDayMenu;
+                               startingPanel(0, 0, 0, 10) + kEarlyDayMenu;
   const std::string out = afterMainMenu(run.output);
   EXPECT_EQ(out.substr(0, expected.size()), expected);
   EXPECT_FALSE(fileExists(run.folder + "/save4.sav"));
@@ -170,9 +121,9 @@ TEST(Persistence, RefusedSlotNumbers) {
 
   const GameRun save = runGame(startUpInput() + "1\n0\n10\n6\n");
   EXPECT_EQ(save.exitStatus, 0);
-  EXPECT_EQ(afterMainMenu(save.output), kClear + kClear + kBonusMenu + kClear + kClear + plainPanel(1, 0, 10) +
+  EXPECT_EQ(afterMainMenu(save.output), kClear + kClear + kBonusMenu + kClear + kClear + startingPanel(0, 1, 0, 10) +
                                             kEarlyDayMenu + kClear + slotsWith(0, "") + kSavePrompt +
-                                            lines({"Ошибка сохранения"}) + kClear + plainPanel(2, 10, 10) +
+                                            lines({"Ошибка сохранения"}) + kClear + startingPanel(10, 2, 0, 10) +
                                             kEarlyDayMenu);
   for (int slot = 1; slot <= 6; ++slot) {
     EXPECT_FALSE(fileExists(save.folder + "/save" + std::to_string(slot) + ".sav")) << slot;

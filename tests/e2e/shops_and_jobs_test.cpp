@@ -17,64 +17,6 @@
 namespace geekpath::testing {
 namespace {
 
-struct Status {
-  int cpuMhz;
-  int gpuModel;
-  int hddGb;
-  const char* ramGb;
-  int money;
-  int day;
-  int reputation;
-  int income;
-};
-
-// The status panel of a computer without extras, under any job but entrepreneurship.
-std::string panel(const Status& s) {
-  using std::to_string;
-  return lines({
-      "Процессор:\t\t|\t деньги:",
-      "\t" + to_string(s.cpuMhz) + "Mhz\t\t|\t " + to_string(s.money) + "$",
-      "Ведеокарта:\t\t|\t день:",
-      "\tGeforce" + to_string(s.gpuModel) + "\t|\t " + to_string(s.day) + " ",
-      "Винтчестер:\t\t|\t крутость:",
-      "\t" + to_string(s.hddGb) + "GB\t\t|\t " + to_string(s.reputation) + " ",
-      "Оперативная память\t|\t зарплата:",
-      "\t" + std::string(s.ramGb) + "GB\t\t|\t " + to_string(s.income),
-      "-------------------------------------------",
-      "DVD-ROM:\t\t|\t Водное охлаждение:",
-      "\tнету\t\t|\t нету",
-      "Модем:\t\t\t|\t Колонки:",
-      "\tнету\t\t| \t нету",
-      "Подключкние TV:\t\t|\t Большой монитор:",
-      "\tнету\t\t| \t нету",
-      "-------------------------------------------",
-  });
-}
-
-// The day menu below 50 reputation, before day 20 and with no games played through to 10.
-const std::string kDayMenu = lines({
-    "1.Мир Железа \t\t\t 1",
-    "2.Территория игр \t\t 2",
-    "3.Выбор работы \t\t\t 3",
-    "4.Прохождение игр \t\t 4",
-    "5.Лотерея \t\t\t 5",
-    "6.Хакерская атака \t\t 6",
-    "8.Конец дня \t\t\t 8",
-    "10.Сохранение \t\t\t 10",
-});
-
-const std::string kBonusMenu = lines({
-    "\t\tВыберите началрный бонус",
-    "\t1.Деньги",
-    "\t2.Репутация",
-    "Детали:",
-    "\t3.Процессор",
-    "\t4.Видеокарта",
-    "\t5.Оперативная память",
-    "\t6.Винтчестер",
-    "\t7.DVD-ROM",
-});
-
 const std::string kHardwareMenu = kClear + kClear +
                                   lines({"\t\t\t Компьютерный мир", "Процессоры \t\t 1", "Видеокарты \t\t 2",
                                          "Винтчестеры \t\t 3", "Oперативная память \t 4", "Дополнительно \t\t 5"}) +
@@ -82,7 +24,7 @@ const std::string kHardwareMenu = kClear + kClear +
 const std::string kGamesShopHeading = kClear + lines({"\t\t\t Территория игр", "Игра \t\t\t номер \t\t\t $"});
 
 struct Day {
-  Status status;       // the panel at the start of the day
+  PanelValues status;       // the panel at the start of the day
   std::string input;   // the day-menu number and what the screen reads
   std::string screen;  // what the chosen screen prints
 };
@@ -117,16 +59,16 @@ TEST(ShopsAndJobs, NineDaysOfShoppingWorkAndPlay) {
        "2\n2\n",
        kGamesShopHeading + lines({"StarCraft \t\t 1 \t\t\t 10", "Казаки \t\t\t 2 \t\t\t 15"})},
   };
-  const Status lastPanel = {1000, 5800, 10, "1", 19990, 10, 35, 10};
+  const PanelValues lastPanel = {1000, 5800, 10, "1", 19990, 10, 35, 10};
 
   std::string input = startUpInput() + "1\n" + "1\n";  // new game, the money bonus
   std::vector<std::string> expected;                    // one piece per day
   expected.push_back(kClear + kClear + kBonusMenu + kClear);
   for (const Day& day : days) {
     input += day.input;
-    expected.push_back(kClear + panel(day.status) + kDayMenu + day.screen);
+    expected.push_back(kClear + plainPanel(day.status) + kEarlyDayMenu + day.screen);
   }
-  expected.push_back(kClear + panel(lastPanel) + kDayMenu);
+  expected.push_back(kClear + plainPanel(lastPanel) + kEarlyDayMenu);
 
   const GameRun run = runGame(input);
   EXPECT_EQ(run.exitStatus, 0);

@@ -20,6 +20,72 @@ inline std::string lines(std::initializer_list<std::string_view> texts) {
   return out;
 }
 
+// What the status panel shows for a computer without extras, of an employee.
+struct PanelValues {
+  int cpuMhz = 500;
+  int gpuModel = 3600;
+  int hddGb = 10;
+  std::string_view ramGb = "0.125";
+  int money = 0;
+  int day = 1;
+  int reputation = 0;
+  int income = 10;
+};
+
+inline std::string plainPanel(const PanelValues& v) {
+  using std::to_string;
+  return lines({
+      "Процессор:\t\t|\t деньги:",
+      "\t" + to_string(v.cpuMhz) + "Mhz\t\t|\t " + to_string(v.money) + "$",
+      "Ведеокарта:\t\t|\t день:",
+      "\tGeforce" + to_string(v.gpuModel) + "\t|\t " + to_string(v.day) + " ",
+      "Винтчестер:\t\t|\t крутость:",
+      "\t" + to_string(v.hddGb) + "GB\t\t|\t " + to_string(v.reputation) + " ",
+      "Оперативная память\t|\t зарплата:",
+      "\t" + std::string(v.ramGb) + "GB\t\t|\t " + to_string(v.income),
+      "-------------------------------------------",
+      "DVD-ROM:\t\t|\t Водное охлаждение:",
+      "\tнету\t\t|\t нету",
+      "Модем:\t\t\t|\t Колонки:",
+      "\tнету\t\t| \t нету",
+      "Подключкние TV:\t\t|\t Большой монитор:",
+      "\tнету\t\t| \t нету",
+      "-------------------------------------------",
+  });
+}
+
+// The panel of the starting computer (but for the disk) with a pay of 10.
+inline std::string startingPanel(int money, int day, int reputation = 0, int hddGb = 10) {
+  PanelValues v;
+  v.money = money, v.day = day, v.reputation = reputation, v.hddGb = hddGb;
+  return plainPanel(v);
+}
+
+// The day menu before day 20, below 50 reputation, with fewer than 10 games played
+// through, for an employee.
+inline const std::string kEarlyDayMenu = lines({
+    "1.Мир Железа \t\t\t 1",
+    "2.Территория игр \t\t 2",
+    "3.Выбор работы \t\t\t 3",
+    "4.Прохождение игр \t\t 4",
+    "5.Лотерея \t\t\t 5",
+    "6.Хакерская атака \t\t 6",
+    "8.Конец дня \t\t\t 8",
+    "10.Сохранение \t\t\t 10",
+});
+
+inline const std::string kBonusMenu = lines({
+    "\t\tВыберите началрный бонус",
+    "\t1.Деньги",
+    "\t2.Репутация",
+    "Детали:",
+    "\t3.Процессор",
+    "\t4.Видеокарта",
+    "\t5.Оперативная память",
+    "\t6.Винтчестер",
+    "\t7.DVD-ROM",
+});
+
 // How many times needle occurs in haystack.
 inline std::size_t countOf(std::string_view haystack, std::string_view needle) {
   std::size_t n = 0;
