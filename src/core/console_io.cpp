@@ -1,8 +1,10 @@
 #include "core/console_io.hpp"
 
+#include "core/decimal.hpp"
+
 #include <charconv>
 #include <cstring>
-#include <limits>
+#include <optional>
 
 namespace geekpath {
 namespace {
@@ -15,10 +17,6 @@ constexpr std::size_t kRawLineLimit = 256;
 // How long a terminal's ESC waits for the rest of an escape sequence.
 constexpr int kEscapeSequenceMs = 50;
 constexpr int kEscape = 0x1B;
-
-bool isWhiteSpace(int c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
 
 }  // namespace
 
@@ -120,30 +118,8 @@ void StreamConsole::readNumberInto(Int& target) {
   }
   if (c < 0) throw EndOfInput{};
 
-  bool negative = false;
-  if (c == '+' || c == '-') {
-    negative = c == '-';
-    takeByte();
-    c = peekByte();
-  }
-  // The magnitude is kept only while it can still fit; more digits just mark it too big.
-  constexpr std::int64_t kMaxMagnitude = std::int64_t{std::numeric_limits<Int>::max()} + 1;
-  std::int64_t magnitude = 0;
-  bool anyDigit = false;
-  bool tooBig = false;
-  while (c >= '0' && c <= '9') {
-    anyDigit = true;
-    if (!tooBig) {
-      magnitude = magnitude * 10 + (c - '0');
-      tooBig = magnitude > kMaxMagnitude;
-    }
-    takeByte();
-    c = peekByte();
-  }
-  const std::int64_t value = negative ? -magnitude : magnitude;
-  if (anyDigit && !tooBig && value >= std::numeric_limits<Int>::min() &&
-      value <= std::numeric_limits<Int>::max()) {
-    target = static_cast<Int>(value);
+  if (const std::optional<Int> value = takeDecimal<Int>([this] { return peekByte(); }, [this] { takeByte(); })) {
+    target = *value;
     return;
   }
   discardRestOfLine();

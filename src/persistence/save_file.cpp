@@ -8,19 +8,16 @@
 #include <cerrno>
 #include <charconv>
 #include <iterator>
-#include <limits>
+#include <optional>
 #include <system_error>
 
 #include "core/console_io.hpp"
+#include "core/decimal.hpp"
 
 namespace geekpath {
 namespace {
 
 constexpr std::string_view kRecordEnd = ";\r\n";
-
-bool isWhiteSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -175,27 +172,10 @@ std::string SaveReader::readName() {
 template <class Int>
 bool SaveReader::readInteger(Int& target) {
   if (!skipToValue()) return false;
-  bool negative = false;
-  if (bytes_[pos_] == '+' || bytes_[pos_] == '-') {
-    negative = bytes_[pos_] == '-';
-    ++pos_;
-  }
-  // The magnitude is kept only while it can still fit; more digits just mark it too big.
-  constexpr std::int64_t kMaxMagnitude = std::int64_t{std::numeric_limits<Int>::max()} + 1;
-  std::int64_t magnitude = 0;
-  bool anyDigit = false;
-  bool tooBig = false;
-  for (; pos_ < bytes_.size() && isDigit(bytes_[pos_]); ++pos_) {
-    anyDigit = true;
-    if (!tooBig) {
-      magnitude = magnitude * 10 + (bytes_[pos_] - '0');
-      tooBig = magnitude > kMaxMagnitude;
-    }
-  }
-  if (!anyDigit || tooBig) return fail();
-  const std::int64_t value = negative ? -magnitude : magnitude;
-  if (value < std::numeric_limits<Int>::min() || value > std::numeric_limits<Int>::max()) return fail();
-  target = static_cast<Int>(value);
+  const auto peek = [this] { return pos_ < bytes_.size() ? static_cast<unsigned char>(bytes_[pos_]) : -1; };
+  const std::optional<Int> value = takeDecimal<Int>(peek, [this] { ++pos_; });
+  if (!value) return fail();
+  target = *value;
   return true;
 }
 
