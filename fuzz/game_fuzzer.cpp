@@ -41,11 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   emptyFolder(folder);
   geekpath::MemoryConsole io(std::string(reinterpret_cast<const char*>(data), size));
   geekpath::Game game(io, folder);
-  try {
-    geekpath::startUpScreens(game);
-    geekpath::mainMenu(game);
-  } catch (const geekpath::EndOfInput&) {
-  }
+  geekpath::playGame(game);
   (void)io.output();
   return 0;
 }

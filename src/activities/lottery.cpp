@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "core/random.hpp"
 #include "core/wrapping.hpp"
-#include "day/new_game.hpp"
 
 namespace geekpath {
 namespace {

@@ -187,6 +187,10 @@ void StreamConsole::waitKey() {
 
   const int first = nextKeyByte(-1);
   if (first < 0) throw EndOfInput{};
+  if (first == kExtendedKey) {
+    keyHeldBack_ = true;
+    return;
+  }
   if (first != kEscape) return;
 
   // ESC [ parameters, intermediates and one final byte, or ESC O and one byte, are one

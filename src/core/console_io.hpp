@@ -76,10 +76,14 @@ class StreamConsole : public ConsoleIo {
   virtual void beginKeyWait() {}
   virtual void endKeyWait() {}
   // One keyboard byte (0..255): blocks when timeoutMs < 0, else gives up after timeoutMs.
+  // A keyboard that tells keys apart itself gives kExtendedKey for a key without a
+  // character (an arrow, a function key); it ends two key waits like an escape sequence.
   static constexpr int kTimedOut = -1;
   static constexpr int kKeyboardEnded = -2;
+  static constexpr int kExtendedKey = 0x100;
   virtual int readKeyboard(int timeoutMs) = 0;
-  // Writes output bytes, already in the terminal's encoding.
+  // Writes output bytes, already in the terminal's encoding. It does not throw: a device
+  // that notices the end of its input while writing says so at its next read.
   virtual void writeOutput(std::string_view bytes) = 0;
 
   // Input bytes the device has handed over that no read has taken yet.

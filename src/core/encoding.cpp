@@ -1,7 +1,5 @@
 #include "core/encoding.hpp"
 
-#include <iconv.h>
-
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -162,34 +160,7 @@ std::string cp866ToUtf8(std::string_view cp866) {
   return out;
 }
 
-// iconv descriptors for a terminal encoding without a table of our own.
-struct TextCodec::IconvPair {
-  iconv_t toTerminal = reinterpret_cast<iconv_t>(-1);
-  iconv_t fromTerminal = reinterpret_cast<iconv_t>(-1);
-  ~IconvPair() {
-    if (toTerminal != reinterpret_cast<iconv_t>(-1)) iconv_close(toTerminal);
-    if (fromTerminal != reinterpret_cast<iconv_t>(-1)) iconv_close(fromTerminal);
-  }
-};
-
 namespace {
-
-// Converts one piece with iconv; false when the piece cannot be converted.
-bool convertPiece(iconv_t cd, std::string_view in, std::string& out) {
-  iconv(cd, nullptr, nullptr, nullptr, nullptr);
-  char buffer[64];
-  char* inPtr = const_cast<char*>(in.data());
-  std::size_t inLeft = in.size();
-  char* outPtr = buffer;
-  std::size_t outLeft = sizeof buffer;
-  if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) || inLeft != 0) {
-    return false;
-  }
-  std::size_t flushLeft = outLeft;
-  iconv(cd, nullptr, nullptr, &outPtr, &flushLeft);
-  out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
-  return true;
-}
 
 std::string normalisedCodeset(std::string_view codeset) {
   std::string name;
@@ -207,26 +178,19 @@ TextCodec::TextCodec(TextCodec&&) noexcept = default;
 TextCodec& TextCodec::operator=(TextCodec&&) noexcept = default;
 TextCodec::~TextCodec() = default;
 
-TextCodec TextCodec::forCodeset(std::string_view codeset) {
+TextCodec TextCodec::forCodeset(std::string_view codeset, ForeignCodesetOpener open) {
   const std::string name = normalisedCodeset(codeset);
   if (name == "UTF8") return TextCodec(Kind::Utf8);
   if (name == "CP866" || name == "IBM866" || name == "866") return TextCodec(Kind::Cp866);
   if (name == "CP1251" || name == "WINDOWS1251") return TextCodec(Kind::Cp1251);
   if (name.empty()) return TextCodec(Kind::Utf8);
 
-  auto pair = std::make_unique<IconvPair>();
-  const std::string code(codeset);
-  pair->toTerminal = iconv_open(code.c_str(), "UTF-8");
-  pair->fromTerminal = iconv_open("UTF-8", code.c_str());
-  if (pair->toTerminal == reinterpret_cast<iconv_t>(-1) ||
-      pair->fromTerminal == reinterpret_cast<iconv_t>(-1)) {
-    return TextCodec(Kind::Utf8);
-  }
+  std::unique_ptr<ForeignCodeset> foreign = open != nullptr ? open(codeset) : nullptr;
   // A codeset that cannot show Cyrillic gets UTF-8 instead.
   std::string probe;
-  if (!convertPiece(pair->toTerminal, "Ж", probe)) return TextCodec(Kind::Utf8);
-  TextCodec codec(Kind::Iconv);
-  codec.iconv_ = std::move(pair);
+  if (foreign == nullptr || !foreign->fromUtf8("Ж", probe)) return TextCodec(Kind::Utf8);
+  TextCodec codec(Kind::Foreign);
+  codec.foreign_ = std::move(foreign);
   return codec;
 }
 
@@ -241,14 +205,14 @@ void TextCodec::appendFromUtf8(std::string& out, std::string_view utf8) const {
     case Kind::Cp1251:
       appendSingleByte<unicodeToCp1251>(out, utf8, kAll);
       return;
-    case Kind::Iconv:
+    case Kind::Foreign:
       for (std::size_t pos = 0; pos < utf8.size();) {
         const std::size_t start = pos;
         const char32_t c = decodeUtf8(utf8, pos);
         if (c < 0x80) {
           out += static_cast<char>(c);
         } else if (c == kInvalidByte ||
-                   !convertPiece(iconv_->toTerminal, utf8.substr(start, pos - start), out)) {
+                   !foreign_->fromUtf8(utf8.substr(start, pos - start), out)) {
           out += '?';
         }
       }
@@ -272,7 +236,7 @@ std::string TextCodec::toCp866(std::string_view typed, std::size_t maxChars) con
         out += byte < 0 ? '?' : static_cast<char>(byte);
       }
       break;
-    case Kind::Iconv: {
+    case Kind::Foreign: {
       // Byte by byte growing pieces: one '?' for each byte that starts no valid character.
       std::size_t pos = 0;
       while (pos < typed.size() && out.size() < maxChars) {
@@ -280,7 +244,7 @@ std::string TextCodec::toCp866(std::string_view typed, std::size_t maxChars) con
         std::size_t length = 1;
         bool converted = false;
         for (; length <= 8 && pos + length <= typed.size(); ++length) {
-          if (convertPiece(iconv_->fromTerminal, typed.substr(pos, length), utf8)) {
+          if (foreign_->toUtf8(typed.substr(pos, length), utf8)) {
             converted = true;
             break;
           }

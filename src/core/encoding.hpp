@@ -2,7 +2,8 @@
 // Character sets. Inside the game every text is CP866 (the console code page the game was
 // designed for); the sources hold the texts in UTF-8; the score file's labels are CP1251.
 // The two single-byte code pages are converted by the constant tables of encoding.cpp, the
-// same way on every platform; other terminal encodings go through iconv.
+// same way on every platform; other terminal encodings go through the operating system's
+// converter (see platform/platform.hpp).
 
 #include <cstdint>
 #include <memory>
@@ -32,14 +33,27 @@ void appendUtf8(std::string& out, char32_t c);
 [[nodiscard]] std::string utf8ToCp1251(std::string_view utf8);
 [[nodiscard]] std::string cp866ToUtf8(std::string_view cp866);
 
+// A codeset without a table of our own, converted by the operating system. Each call
+// converts one whole piece (a character or a few bytes) and appends it to out; false when
+// the piece cannot be converted whole, and then out is unchanged.
+class ForeignCodeset {
+ public:
+  virtual ~ForeignCodeset() = default;
+  virtual bool fromUtf8(std::string_view utf8, std::string& out) const = 0;
+  virtual bool toUtf8(std::string_view bytes, std::string& out) const = 0;
+};
+// Opens the converter for a codeset name; null when the system has none.
+using ForeignCodesetOpener = std::unique_ptr<ForeignCodeset> (*)(std::string_view codeset);
+
 // The terminal's encoding, chosen from the locale's codeset name: output texts go from
 // UTF-8 into it, typed text comes from it into CP866.
 class TextCodec {
  public:
-  enum class Kind { Utf8, Cp866, Cp1251, Iconv };
+  enum class Kind { Utf8, Cp866, Cp1251, Foreign };
 
-  // UTF-8 for a codeset that cannot show Cyrillic (ASCII, Latin-1...) or is unknown.
-  [[nodiscard]] static TextCodec forCodeset(std::string_view codeset);
+  // UTF-8 for a codeset that cannot show Cyrillic (ASCII, Latin-1...) or is unknown;
+  // a codeset without a table goes through the converter that open gives, if any.
+  [[nodiscard]] static TextCodec forCodeset(std::string_view codeset, ForeignCodesetOpener open = nullptr);
   [[nodiscard]] static TextCodec utf8() { return TextCodec(Kind::Utf8); }
 
   TextCodec(TextCodec&&) noexcept;
@@ -53,10 +67,9 @@ class TextCodec {
   [[nodiscard]] std::string toCp866(std::string_view typed, std::size_t maxChars) const;
 
  private:
-  struct IconvPair;
   explicit TextCodec(Kind kind);
   Kind kind_;
-  std::unique_ptr<IconvPair> iconv_;
+  std::unique_ptr<ForeignCodeset> foreign_;
 };
 
 }  // namespace geekpath

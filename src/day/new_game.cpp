@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "core/random.hpp"
+
 namespace geekpath {
 namespace {
 
@@ -46,11 +48,6 @@ constexpr StartingBonus kStartingBonuses[] = {
 };
 
 }  // namespace
-
-std::int32_t nextRandom(Game& game) {
-  game.randomSeed = game.randomSeed * 214013u + 2531011u;
-  return static_cast<std::int32_t>((game.randomSeed >> 16) & 0x7FFFu);
-}
 
 void rollEventTables(Game& game) {
   GameState& s = game.state;

@@ -8,10 +8,6 @@
 
 namespace geekpath {
 
-// The game's one pseudo-random generator: a linear congruential generator over
-// game.randomSeed, giving 0..32767.
-[[nodiscard]] std::int32_t nextRandom(Game& game);
-
 // Fills the five event tables, then lets the nickname's second letter choose which one
 // the events use.
 void rollEventTables(Game& game);

@@ -1,18 +1,14 @@
 #include "day/victory.hpp"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstdint>
 #include <iterator>
 #include <string>
 #include <string_view>
 
 #include "core/encoding.hpp"
+#include "platform/platform.hpp"
 
 namespace geekpath {
 namespace {
@@ -60,17 +56,24 @@ std::string_view dayWord(std::int32_t day) {
   return " дней";
 }
 
-// The whole record: labels in CP1251, the nickname as its CP866 bytes, LF line ends.
+// The whole record: labels in CP1251, the nickname as its CP866 bytes, the system's text
+// line ends.
 std::string scoreRecord(const GameState& s) {
+  constexpr std::string_view eol = platform::kTextLineEnd;
   const auto nameEnd = std::find(s.playerName.begin(), s.playerName.end(), '\0');
   const std::string_view name(s.playerName.data(), static_cast<std::size_t>(nameEnd - s.playerName.begin()));
-  std::string record = "\n  \t";
+  std::string record(eol);
+  record += "  \t";
   record += name;
-  record += '\n';
-  record += utf8ToCp1251("игра пройдена за ") + std::to_string(s.day) + utf8ToCp1251(dayWord(s.day)) + '\n';
-  record += utf8ToCp1251("наброно крутости ") + std::to_string(s.reputation) + '\n';
-  record += utf8ToCp1251("Заработано денег ") + std::to_string(s.money) + '\n';
-  record += utf8ToCp1251(" Набрано призовых очков ") + std::to_string(scorePoints(s)) + '\n';
+  record += eol;
+  record += utf8ToCp1251("игра пройдена за ") + std::to_string(s.day) + utf8ToCp1251(dayWord(s.day));
+  record += eol;
+  record += utf8ToCp1251("наброно крутости ") + std::to_string(s.reputation);
+  record += eol;
+  record += utf8ToCp1251("Заработано денег ") + std::to_string(s.money);
+  record += eol;
+  record += utf8ToCp1251(" Набрано призовых очков ") + std::to_string(scorePoints(s));
+  record += eol;
   return record;
 }
 
@@ -111,23 +114,7 @@ void passwordsScreen(Game& game) {
 }
 
 void appendScoreRecord(const Game& game) {
-  const std::string record = scoreRecord(game.state);
-  const std::string path = game.filePath("SCORES.txt");
-  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
-  if (fd < 0) return;
-  struct stat before {};
-  const bool sized = ::fstat(fd, &before) == 0;
-  // One write appends the whole record, so records never interleave or break off.
-  ssize_t written = 0;
-  do {
-    written = ::write(fd, record.data(), record.size());
-  } while (written < 0 && errno == EINTR);
-  // A short write (a full disk) would leave part of a record: take it back.
-  if (written > 0 && static_cast<std::size_t>(written) < record.size() && sized) {
-    const int undone = ::ftruncate(fd, before.st_size);
-    static_cast<void>(undone);  // nothing more can be done about a failing disk
-  }
-  ::close(fd);
+  platform::appendToFile(game.filePath("SCORES.txt"), scoreRecord(game.state));
 }
 
 }  // namespace geekpath

@@ -1,7 +1,6 @@
 #include "persistence/load_screen.hpp"
 
 #include "core/wrapping.hpp"
-#include "day/day_loop.hpp"
 #include "persistence/save_file.hpp"
 #include "persistence/save_screen.hpp"
 
@@ -45,7 +44,7 @@ std::int32_t incomeAfterLoad(const GameState& state) {
   return state.dailyIncome;  // no job, or one the table does not know: unchanged
 }
 
-void loadScreen(Game& game) {
+bool loadScreen(Game& game) {
   ConsoleIo& io = game.io;
   // The main menu has just cleared the screen.
   printSlotSummaries(game);
@@ -55,12 +54,12 @@ void loadScreen(Game& game) {
   if (slot < 1 || slot > kSlotCount) {
     io.printLine("Ошибка загрузки");
     io.waitKey();
-    return;
+    return false;
   }
   readSaveFile(game, slot);
   game.state.dailyIncome = incomeAfterLoad(game.state);
   game.state.gameLoaded = 1;
-  runDayLoop(game);
+  return true;
 }
 
 }  // namespace geekpath

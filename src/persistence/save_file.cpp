@@ -1,18 +1,16 @@
 #include "persistence/save_file.hpp"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <iterator>
 #include <optional>
 #include <system_error>
+#include <type_traits>
+#include <variant>
 
 #include "core/console_io.hpp"
 #include "core/decimal.hpp"
+#include "platform/platform.hpp"
 
 namespace geekpath {
 namespace {
@@ -22,63 +20,70 @@ constexpr std::string_view kRecordEnd = ";\r\n";
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A numeric record of the file and the field it holds, read and written at the field's
-// own width. Exactly one of the three members is set.
+// own width. The first three (day, money and reputation) read as 0 when they cannot be
+// read; every other field then keeps its value.
+using SavedField = std::variant<std::int32_t GameState::*, std::int16_t GameState::*, float GameState::*>;
 struct NumberRecord {
-  std::int32_t GameState::*wide = nullptr;
-  std::int16_t GameState::*narrow = nullptr;
-  float GameState::*real = nullptr;
+  SavedField field;
+  bool zeroWhenUnreadable = false;
 };
-constexpr NumberRecord wide(std::int32_t GameState::*field) { return {field, nullptr, nullptr}; }
-constexpr NumberRecord narrow(std::int16_t GameState::*field) { return {nullptr, field, nullptr}; }
-constexpr NumberRecord real(float GameState::*field) { return {nullptr, nullptr, field}; }
 
 // Records 2 to 26, in the file's own order (the nickname is record 1). The order of the
 // six extras is the file's and differs from the status panel's.
 constexpr NumberRecord kNumberRecords[] = {
-    wide(&GameState::day),
-    wide(&GameState::money),
-    wide(&GameState::reputation),
-    wide(&GameState::cpuMhz),
-    wide(&GameState::gpuModel),
-    real(&GameState::ramGb),
-    wide(&GameState::hddGb),
-    narrow(&GameState::job),
-    narrow(&GameState::hackerLevel),
-    narrow(&GameState::gamesOwned),
-    narrow(&GameState::gamesCompleted),
-    narrow(&GameState::hasDvdRom),
-    narrow(&GameState::hasModem),
-    narrow(&GameState::hasTvOut),
-    narrow(&GameState::hasWaterCooling),
-    narrow(&GameState::hasSpeakers),
-    narrow(&GameState::hasBigMonitor),
-    narrow(&GameState::onlineHero1),
-    narrow(&GameState::onlineHero2),
-    wide(&GameState::smallClubs),
-    wide(&GameState::mediumClubs),
-    wide(&GameState::bigClubs),
-    wide(&GameState::hugeClubs),
-    wide(&GameState::siteLevel),
-    wide(&GameState::pressLevel),
+    {.field = &GameState::day, .zeroWhenUnreadable = true},
+    {.field = &GameState::money, .zeroWhenUnreadable = true},
+    {.field = &GameState::reputation, .zeroWhenUnreadable = true},
+    {.field = &GameState::cpuMhz},
+    {.field = &GameState::gpuModel},
+    {.field = &GameState::ramGb},
+    {.field = &GameState::hddGb},
+    {.field = &GameState::job},
+    {.field = &GameState::hackerLevel},
+    {.field = &GameState::gamesOwned},
+    {.field = &GameState::gamesCompleted},
+    {.field = &GameState::hasDvdRom},
+    {.field = &GameState::hasModem},
+    {.field = &GameState::hasTvOut},
+    {.field = &GameState::hasWaterCooling},
+    {.field = &GameState::hasSpeakers},
+    {.field = &GameState::hasBigMonitor},
+    {.field = &GameState::onlineHero1},
+    {.field = &GameState::onlineHero2},
+    {.field = &GameState::smallClubs},
+    {.field = &GameState::mediumClubs},
+    {.field = &GameState::bigClubs},
+    {.field = &GameState::hugeClubs},
+    {.field = &GameState::siteLevel},
+    {.field = &GameState::pressLevel},
 };
 static_assert(std::size(kNumberRecords) == 25, "a save file holds 26 records");
-// Day, money and reputation, the first three numbers, read as 0 when they cannot be read.
-constexpr std::size_t kZeroedOnFailure = 3;
 
 void readRecord(SaveReader& reader, GameState& state, const NumberRecord& record) {
-  if (record.wide != nullptr) {
-    reader.readNumber(state.*record.wide);
-  } else if (record.narrow != nullptr) {
-    reader.readNumber(state.*record.narrow);
-  } else {
-    reader.readReal(state.*record.real);
-  }
+  std::visit(
+      [&](auto member) {
+        auto& field = state.*member;
+        if (record.zeroWhenUnreadable) field = 0;
+        if constexpr (std::is_same_v<std::remove_reference_t<decltype(field)>, float>) {
+          reader.readReal(field);
+        } else {
+          reader.readNumber(field);
+        }
+      },
+      record.field);
 }
 
 std::string recordText(const GameState& state, const NumberRecord& record) {
-  if (record.wide != nullptr) return std::to_string(state.*record.wide);
-  if (record.narrow != nullptr) return std::to_string(state.*record.narrow);
-  return formatReal(state.*record.real);
+  return std::visit(
+      [&](auto member) {
+        const auto value = state.*member;
+        if constexpr (std::is_same_v<decltype(value), const float>) {
+          return formatReal(value);
+        } else {
+          return std::to_string(value);
+        }
+      },
+      record.field);
 }
 
 // Whether a decimal real that a float cannot hold lies below 1 in magnitude (so that it
@@ -112,31 +117,6 @@ bool isBelowOne(std::string_view token) {
     for (; i < token.size(); ++i) exponent = std::min(kSaturated, exponent * 10 + (token[i] - '0'));
   }
   return order + (negativeExponent ? -exponent : exponent) <= 0;
-}
-
-int openForReading(const std::string& path) {
-  // Non-blocking, so that a FIFO in a slot's place cannot hang the game.
-  return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-}
-
-bool writeAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-// Makes the rename itself durable. A failure here comes after the slot already holds the
-// new game, so it is not reported.
-void syncFolder(const Game& game) {
-  const std::string folder = game.fileFolder.empty() ? std::string(".") : game.fileFolder;
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  (void)::fsync(fd);
-  ::close(fd);
 }
 
 }  // namespace
@@ -240,7 +220,6 @@ void readSaveRecords(std::string_view bytes, GameState& state) {
   state.playerName.fill(0);
   std::copy_n(name.begin(), kept, state.playerName.begin());
 
-  for (std::size_t i = 0; i < kZeroedOnFailure; ++i) state.*kNumberRecords[i].wide = 0;
   for (std::size_t i = 0; i < std::size(kNumberRecords); ++i) {
     if (i > 0) reader.readSeparator();
     readRecord(reader, state, kNumberRecords[i]);
@@ -265,43 +244,13 @@ std::string saveFileBytes(const GameState& state) {
 std::string slotFileName(std::int32_t slot) { return "save" + std::to_string(slot) + ".sav"; }
 
 std::string readSlotBytes(const Game& game, std::int32_t slot) {
-  std::string bytes;
-  if (slot < 1 || slot > kSlotCount) return bytes;
-  const int fd = openForReading(game.filePath(slotFileName(slot)));
-  if (fd < 0) return bytes;
-  struct stat info {};
-  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-    char buffer[4096];
-    while (bytes.size() < kMaxSaveFileBytes) {
-      const std::size_t want = std::min(sizeof buffer, kMaxSaveFileBytes - bytes.size());
-      const ssize_t n = ::read(fd, buffer, want);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) break;
-      bytes.append(buffer, static_cast<std::size_t>(n));
-    }
-  }
-  ::close(fd);
-  return bytes;
+  if (slot < 1 || slot > kSlotCount) return {};
+  return platform::readFileHead(game.filePath(slotFileName(slot)), kMaxSaveFileBytes);
 }
 
 bool writeSaveFile(const Game& game, std::int32_t slot) {
   if (slot < 1 || slot > kSlotCount) return false;
-  const std::string path = game.filePath(slotFileName(slot));
-  const std::string temporary = path + ".tmp";
-  const std::string bytes = saveFileBytes(game.state);
-
-  ::unlink(temporary.c_str());  // the leftover of a save that was cut short, if any
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
-  written = ::close(fd) == 0 && written;
-  if (written) written = ::rename(temporary.c_str(), path.c_str()) == 0;
-  if (!written) {
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  syncFolder(game);
-  return true;
+  return platform::replaceFile(game.filePath(slotFileName(slot)), saveFileBytes(game.state));
 }
 
 void readSaveFile(Game& game, std::int32_t slot) { readSaveRecords(readSlotBytes(game, slot), game.state); }

@@ -1,20 +1,14 @@
-// The program entry: start-up screens, then the main menu; the program ends when the
-// chosen screen returns, or when the input ends, always with status 0.
+// The program entry: the game on the process's own console. It ends when the game is
+// over or the input ends, always with status 0.
 
-#include <clocale>
+#include <memory>
 
-#include "core/terminal_console.hpp"
+#include "platform/platform.hpp"
 #include "shell/startup.hpp"
 
 int main() {
-  std::setlocale(LC_CTYPE, "");
-  geekpath::TerminalConsole console;
-  geekpath::Game game(console);
-  try {
-    geekpath::startUpScreens(game);
-    geekpath::mainMenu(game);
-  } catch (const geekpath::EndOfInput&) {
-    // The player closed the input: nothing more to do.
-  }
+  const std::unique_ptr<geekpath::StreamConsole> console = geekpath::platform::openConsole();
+  geekpath::Game game(*console);
+  geekpath::playGame(game);
   return 0;
 }

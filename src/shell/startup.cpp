@@ -33,7 +33,10 @@ struct MainMenuEntry {
 };
 constexpr MainMenuEntry kMainMenuEntries[] = {
     {1, runDayLoop},
-    {2, loadScreen},
+    {2,
+     [](Game& game) {
+       if (loadScreen(game)) runDayLoop(game);
+     }},
     {3, optionsScreen},
     {4, authorsScreen},
     {5, tutorialScreen},
@@ -79,6 +82,15 @@ void mainMenu(Game& game) {
   io.clearScreen();
   for (const MainMenuEntry& entry : kMainMenuEntries) {
     if (entry.choice == choice) entry.screen(game);
+  }
+}
+
+void playGame(Game& game) {
+  try {
+    startUpScreens(game);
+    mainMenu(game);
+  } catch (const EndOfInput&) {
+    // The player closed the input: nothing more to do.
   }
 }
 

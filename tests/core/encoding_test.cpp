@@ -1,37 +1,36 @@
-// The code page tables against glibc's converters, UTF-8 decoding, and the terminal
-// codec chosen from the locale's codeset.
+// The code page tables against the system's own converters, UTF-8 decoding, and the
+// terminal codec chosen from the locale's codeset.
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <string>
 
 #include "core/encoding.hpp"
+#include "platform/platform.hpp"
 
 namespace geekpath {
 namespace {
 
-// The character glibc's converter gives for one byte of the code page; 0 if none.
-char32_t iconvCharacter(const char* codePage, unsigned char byte) {
-  iconv_t cd = iconv_open("UTF-32LE", codePage);
-  EXPECT_NE(cd, reinterpret_cast<iconv_t>(-1));
-  char in = static_cast<char>(byte);
-  char out[8] = {};
-  char* inPtr = &in;
-  char* outPtr = out;
-  std::size_t inLeft = 1, outLeft = sizeof out;
-  const std::size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-  iconv_close(cd);
-  if (result == static_cast<std::size_t>(-1)) return 0;
-  const auto b = [&](int i) { return static_cast<char32_t>(static_cast<unsigned char>(out[i])); };
-  return b(0) | b(1) << 8 | b(2) << 16 | b(3) << 24;
+TextCodec codecFor(std::string_view codeset) { return TextCodec::forCodeset(codeset, platform::openForeignCodeset); }
+
+// The character the system's converter gives for one byte of the code page; 0 if none.
+char32_t systemCharacter(const ForeignCodeset& codePage, unsigned char byte) {
+  std::string utf8;
+  if (!codePage.toUtf8(std::string(1, static_cast<char>(byte)), utf8)) return 0;
+  std::size_t pos = 0;
+  const char32_t c = decodeUtf8(utf8, pos);
+  return pos == utf8.size() ? c : 0;
 }
 
-TEST(Encoding, TablesMatchIconvOverAllBytes) {
+TEST(Encoding, TablesMatchTheSystemConvertersOverAllBytes) {
+  const std::unique_ptr<ForeignCodeset> systemCp866 = platform::openForeignCodeset("CP866");
+  const std::unique_ptr<ForeignCodeset> systemCp1251 = platform::openForeignCodeset("CP1251");
+  ASSERT_NE(systemCp866, nullptr);
+  ASSERT_NE(systemCp1251, nullptr);
   for (int byte = 0; byte < 256; ++byte) {
     const auto b = static_cast<unsigned char>(byte);
-    const char32_t cp866 = iconvCharacter("CP866", b);
-    const char32_t cp1251 = iconvCharacter("CP1251", b);
+    const char32_t cp866 = systemCharacter(*systemCp866, b);
+    const char32_t cp1251 = systemCharacter(*systemCp1251, b);
     EXPECT_EQ(cp866ToUnicode(b), cp866) << "CP866 byte " << byte;
     EXPECT_EQ(cp1251ToUnicode(b), cp1251) << "CP1251 byte " << byte;
     if (cp866 != 0 || byte == 0) {
@@ -70,37 +69,37 @@ TEST(Encoding, Utf8DecodingRejectsEveryInvalidForm) {
 }
 
 TEST(TextCodec, ChosenFromTheCodeset) {
-  EXPECT_EQ(TextCodec::forCodeset("UTF-8").kind(), TextCodec::Kind::Utf8);
-  EXPECT_EQ(TextCodec::forCodeset("utf8").kind(), TextCodec::Kind::Utf8);
-  EXPECT_EQ(TextCodec::forCodeset("CP866").kind(), TextCodec::Kind::Cp866);
-  EXPECT_EQ(TextCodec::forCodeset("IBM866").kind(), TextCodec::Kind::Cp866);
-  EXPECT_EQ(TextCodec::forCodeset("CP1251").kind(), TextCodec::Kind::Cp1251);
-  EXPECT_EQ(TextCodec::forCodeset("KOI8-R").kind(), TextCodec::Kind::Iconv);
+  EXPECT_EQ(codecFor("UTF-8").kind(), TextCodec::Kind::Utf8);
+  EXPECT_EQ(codecFor("utf8").kind(), TextCodec::Kind::Utf8);
+  EXPECT_EQ(codecFor("CP866").kind(), TextCodec::Kind::Cp866);
+  EXPECT_EQ(codecFor("IBM866").kind(), TextCodec::Kind::Cp866);
+  EXPECT_EQ(codecFor("CP1251").kind(), TextCodec::Kind::Cp1251);
+  EXPECT_EQ(codecFor("KOI8-R").kind(), TextCodec::Kind::Foreign);
   // Codesets that cannot show Cyrillic, and unknown ones, give UTF-8.
-  EXPECT_EQ(TextCodec::forCodeset("ANSI_X3.4-1968").kind(), TextCodec::Kind::Utf8);
-  EXPECT_EQ(TextCodec::forCodeset("ISO-8859-1").kind(), TextCodec::Kind::Utf8);
-  EXPECT_EQ(TextCodec::forCodeset("NO-SUCH-CODESET").kind(), TextCodec::Kind::Utf8);
-  EXPECT_EQ(TextCodec::forCodeset("").kind(), TextCodec::Kind::Utf8);
+  EXPECT_EQ(codecFor("ANSI_X3.4-1968").kind(), TextCodec::Kind::Utf8);
+  EXPECT_EQ(codecFor("ISO-8859-1").kind(), TextCodec::Kind::Utf8);
+  EXPECT_EQ(codecFor("NO-SUCH-CODESET").kind(), TextCodec::Kind::Utf8);
+  EXPECT_EQ(codecFor("").kind(), TextCodec::Kind::Utf8);
 }
 
 TEST(TextCodec, OutputInEachEncoding) {
   const std::string text = "Ведеокарта: калi\t$";
   std::string utf8, cp866, koi8;
-  TextCodec::forCodeset("UTF-8").appendFromUtf8(utf8, text);
-  TextCodec::forCodeset("CP866").appendFromUtf8(cp866, text);
-  TextCodec::forCodeset("KOI8-R").appendFromUtf8(koi8, text + "€");
+  codecFor("UTF-8").appendFromUtf8(utf8, text);
+  codecFor("CP866").appendFromUtf8(cp866, text);
+  codecFor("KOI8-R").appendFromUtf8(koi8, text + "€");
   EXPECT_EQ(utf8, text);
   EXPECT_EQ(cp866, utf8ToCp866(text));
   EXPECT_EQ(koi8, "\xF7\xC5\xC4\xC5\xCF\xCB\xC1\xD2\xD4\xC1: \xCB\xC1\xCCi\t$?");
 }
 
 TEST(TextCodec, TypedTextToCp866) {
-  EXPECT_EQ(TextCodec::forCodeset("UTF-8").toCp866("ник", 15), "\xAD\xA8\xAA");
-  EXPECT_EQ(TextCodec::forCodeset("CP866").toCp866("\xAD\xA8\xAA", 2), "\xAD\xA8");
-  EXPECT_EQ(TextCodec::forCodeset("CP1251").toCp866("\xED\xE8\xEA\x98", 15), "\xAD\xA8\xAA?");
+  EXPECT_EQ(codecFor("UTF-8").toCp866("ник", 15), "\xAD\xA8\xAA");
+  EXPECT_EQ(codecFor("CP866").toCp866("\xAD\xA8\xAA", 2), "\xAD\xA8");
+  EXPECT_EQ(codecFor("CP1251").toCp866("\xED\xE8\xEA\x98", 15), "\xAD\xA8\xAA?");
   // KOI8-R "ник", then a byte KOI8-R maps to a box drawing CP866 also has.
-  EXPECT_EQ(TextCodec::forCodeset("KOI8-R").toCp866("\xCE\xC9\xCB", 15), "\xAD\xA8\xAA");
-  EXPECT_EQ(TextCodec::forCodeset("UTF-8").toCp866(std::string(20, 'a'), 15), std::string(15, 'a'));
+  EXPECT_EQ(codecFor("KOI8-R").toCp866("\xCE\xC9\xCB", 15), "\xAD\xA8\xAA");
+  EXPECT_EQ(codecFor("UTF-8").toCp866(std::string(20, 'a'), 15), std::string(15, 'a'));
 }
 
 }  // namespace

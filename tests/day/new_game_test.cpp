@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "core/memory_console.hpp"
+#include "core/random.hpp"
 #include "day/new_game.hpp"
 #include "support/screen_text.hpp"
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/memory_console.hpp"
+#include "day/day_loop.hpp"
 #include "persistence/load_screen.hpp"
 #include "persistence/save_file.hpp"
 #include "support/game_run.hpp"
@@ -70,7 +71,7 @@ std::string handMadeFile(std::string_view name, std::int32_t day, std::int16_t j
   return bytes;
 }
 
-TEST(LoadScreen, LoadsTheSlotAndEntersTheDayLoopWithoutBonus) {
+TEST(LoadScreen, LoadsTheSlotAndTheDayLoopSkipsTheBonus) {
   struct Case {
     std::int16_t job;
     std::int32_t income;
@@ -79,7 +80,8 @@ TEST(LoadScreen, LoadsTheSlotAndEntersTheDayLoopWithoutBonus) {
     MemoryConsole io("2\n");  // the input ends at the first day menu
     Game game(io, makeScratchFolder());
     writeFile(game.filePath("save2.sav"), handMadeFile("loaded", 3, c.job));
-    EXPECT_THROW(loadScreen(game), EndOfInput);
+    ASSERT_TRUE(loadScreen(game));
+    EXPECT_THROW(runDayLoop(game), EndOfInput);
 
     const GameState& s = game.state;
     EXPECT_EQ(std::string(s.playerName.data()), "loaded");
@@ -120,7 +122,8 @@ TEST(LoadScreen, LoadedNicknameChoosesTheEventTable) {
     Game game(io, makeScratchFolder());
     game.state.playerName = {'x', 'h'};  // the nickname typed at start-up does not count
     writeFile(game.filePath("save1.sav"), handMadeFile(c.name, 1, 1));
-    EXPECT_THROW(loadScreen(game), EndOfInput);
+    ASSERT_TRUE(loadScreen(game));
+    EXPECT_THROW(runDayLoop(game), EndOfInput);
     const GameState& s = game.state;
     const EventTable& expected = c.table < 0 ? EventTable{13, 2, 7, 1, 9, 6, 1, 4} : s.eventTableAlt[c.table];
     for (int i = 0; i < 8; ++i) EXPECT_EQ(s.eventTable[i], expected[i]) << c.name << " entry " << i;
@@ -135,7 +138,7 @@ TEST(LoadScreen, SlotOutsideOneToFiveRefused) {
     MemoryConsole io(input);
     Game game(io, makeScratchFolder());
     writeFile(game.filePath("save1.sav"), handMadeFile("other", 4, 3));
-    loadScreen(game);  // returns without a game
+    EXPECT_FALSE(loadScreen(game));
     EXPECT_EQ(io.output().substr(io.output().find("Выберите")),
               lines({"Выберите слот для загрузки:", "Ошибка загрузки"}))
         << input;

@@ -1,6 +1,6 @@
 #pragma once
-// The real console: standard input and output of the process, and the terminal when
-// standard input is one. All termios and signal handling of the program lives here.
+// The real console on POSIX: standard input and output of the process, and the terminal
+// when standard input is one. All termios and signal handling of the program lives here.
 
 #include <termios.h>
 
@@ -10,8 +10,8 @@ namespace geekpath {
 
 class TerminalConsole final : public StreamConsole {
  public:
-  // Takes the codeset of the locale already set with setlocale(LC_CTYPE, "").
-  TerminalConsole();
+  // Takes the terminal's encoding from the codeset of the locale.
+  explicit TerminalConsole(TextCodec codec);
   ~TerminalConsole() override;
   TerminalConsole(const TerminalConsole&) = delete;
   TerminalConsole& operator=(const TerminalConsole&) = delete;
@@ -28,13 +28,16 @@ class TerminalConsole final : public StreamConsole {
   // Waits until fd is ready (or timeoutMs passes); acts on signals that arrive meanwhile.
   // Returns false on timeout.
   bool waitReady(int fd, short events, int timeoutMs);
+  // Acts on the signals noted since the last call. It never throws, so that it can run
+  // in the middle of a write: a hang-up is only remembered, and the next read ends the
+  // input.
   void handleSignals();
   void enterKeyMode();
   void leaveKeyMode();
 
   bool terminal_ = false;
   bool inKeyWait_ = false;
-  bool closing_ = false;  // the destructor is flushing: nothing may throw
+  bool hungUp_ = false;
   termios cookedMode_{};
 };
 

@@ -1,4 +1,4 @@
-#include "core/terminal_console.hpp"
+#include "platform/posix/terminal_console.hpp"
 
 #include <fcntl.h>
 #include <langinfo.h>
@@ -6,10 +6,16 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <clocale>
 #include <csignal>
+
+#include "platform/platform.hpp"
+#include "platform/posix/file_handle.hpp"
 
 namespace geekpath {
 namespace {
+
+using platform::posix::ignoreResult;
 
 // Signal handlers only note the signal in a pipe (and, for the signals that end the
 // program, put the terminal back at once); the console acts on the note when it next
@@ -27,7 +33,7 @@ extern "C" void noteSignal(int signalNumber) {
     if (signalNumber == ending && gKeyModeActive) tcsetattr(STDIN_FILENO, TCSANOW, &gCookedMode);
   }
   const unsigned char note = static_cast<unsigned char>(signalNumber);
-  [[maybe_unused]] const ssize_t written = write(gSignalPipe[1], &note, 1);
+  ignoreResult(write(gSignalPipe[1], &note, 1));
   errno = savedErrno;
 }
 
@@ -52,15 +58,13 @@ void setUpSignals() {
 
 }  // namespace
 
-TerminalConsole::TerminalConsole()
-    : StreamConsole(TextCodec::forCodeset(nl_langinfo(CODESET))) {
+TerminalConsole::TerminalConsole(TextCodec codec) : StreamConsole(std::move(codec)) {
   terminal_ = isatty(STDIN_FILENO) == 1 && tcgetattr(STDIN_FILENO, &cookedMode_) == 0;
   gCookedMode = cookedMode_;
   setUpSignals();
 }
 
 TerminalConsole::~TerminalConsole() {
-  closing_ = true;
   flush();
   leaveKeyMode();
 }
@@ -98,10 +102,10 @@ void TerminalConsole::handleSignals() {
   while (read(gSignalPipe[0], &note, 1) == 1) {
     const int signalNumber = note;
     if (signalNumber == SIGHUP) {
-      // The terminal is gone: end the game as at the end of input.
+      // The terminal is gone: the next read ends the game as at the end of input.
       leaveKeyMode();
-      if (closing_) continue;
-      throw EndOfInput{};
+      hungUp_ = true;
+      continue;
     }
     if (signalNumber == SIGTSTP) {
       // Stop with the terminal in its normal mode; on resume take the key mode again.
@@ -131,6 +135,7 @@ bool TerminalConsole::waitReady(int fd, short events, int timeoutMs) {
     const int ready = poll(fds, gSignalPipe[0] >= 0 ? 2 : 1, timeoutMs);
     if (ready < 0 && errno != EINTR) return true;  // let the read or write report it
     if (ready < 0 || (fds[1].revents & POLLIN) != 0) handleSignals();
+    if (hungUp_ && (events & POLLIN) != 0) return true;  // a hang-up ends every wait for input
     if (ready == 0) return false;
     if (ready > 0 && fds[0].revents != 0) return true;
   }
@@ -138,7 +143,9 @@ bool TerminalConsole::waitReady(int fd, short events, int timeoutMs) {
 
 std::size_t TerminalConsole::readInput(char* buffer, std::size_t size) {
   for (;;) {
+    if (hungUp_) return 0;
     waitReady(STDIN_FILENO, POLLIN, -1);
+    if (hungUp_) return 0;
     const ssize_t got = read(STDIN_FILENO, buffer, size);
     if (got > 0) return static_cast<std::size_t>(got);
     if (got < 0 && (errno == EINTR || errno == EAGAIN)) continue;
@@ -148,7 +155,10 @@ std::size_t TerminalConsole::readInput(char* buffer, std::size_t size) {
 
 int TerminalConsole::readKeyboard(int timeoutMs) {
   for (;;) {
-    if (!waitReady(STDIN_FILENO, POLLIN, timeoutMs)) return kTimedOut;
+    if (hungUp_) return kKeyboardEnded;
+    const bool ready = waitReady(STDIN_FILENO, POLLIN, timeoutMs);
+    if (hungUp_) return kKeyboardEnded;
+    if (!ready) return kTimedOut;
     unsigned char byte = 0;
     const ssize_t got = read(STDIN_FILENO, &byte, 1);
     if (got == 1) return byte;
@@ -172,4 +182,12 @@ void TerminalConsole::writeOutput(std::string_view bytes) {
   }
 }
 
+namespace platform {
+
+std::unique_ptr<StreamConsole> openConsole() {
+  std::setlocale(LC_CTYPE, "");
+  return std::make_unique<TerminalConsole>(TextCodec::forCodeset(nl_langinfo(CODESET), openForeignCodeset));
+}
+
+}  // namespace platform
 }  // namespace geekpath
