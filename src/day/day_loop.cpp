@@ -1,7 +1,8 @@
 #include "day/day_loop.hpp"
 
 #include <array>
-#include <initializer_list>
+#include <bit>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -109,10 +110,27 @@ std::string_view hasText(std::int16_t flag, std::string_view yes, std::string_vi
   return flag != 0 ? yes : no;
 }
 
-// A panel line made of several pieces, written piece by piece.
-void printPieces(ConsoleIo& io, std::initializer_list<std::string_view> pieces) {
-  for (const std::string_view piece : pieces) io.printText(piece);
+void printPiece(ConsoleIo& io, std::string_view text) { io.printText(text); }
+void printPiece(ConsoleIo& io, std::int32_t number) { io.printNumber(number); }
+
+// A panel line made of several pieces, texts and numbers, written piece by piece.
+template <class... Pieces>
+void printPieces(ConsoleIo& io, const Pieces&... pieces) {
+  (printPiece(io, pieces), ...);
   io.printLine();
+}
+
+// The memory size as the panel shows it. It changes only when memory is bought, so the
+// text is formatted again only then (bit for bit: 0 and -0 read differently).
+const std::string& memorySizeText(float ramGb) {
+  static std::uint32_t shownBits = 0;
+  static std::string shown = formatReal(0.0f);
+  const auto bits = std::bit_cast<std::uint32_t>(ramGb);
+  if (bits != shownBits) {
+    shownBits = bits;
+    shown = formatReal(ramGb);
+  }
+  return shown;
 }
 
 void endOfDay(Game& game) {
@@ -170,15 +188,14 @@ void printStatusPanel(Game& game) {
   const GameState& s = game.state;
   ConsoleIo& io = game.io;
   constexpr std::string_view rule = "-------------------------------------------";
-  using std::to_string;
   io.printLine("Процессор:\t\t|\t деньги:");
-  printPieces(io, {"\t", to_string(s.cpuMhz), "Mhz\t\t|\t ", to_string(s.money), "$"});
+  printPieces(io, "\t", s.cpuMhz, "Mhz\t\t|\t ", s.money, "$");
   io.printLine("Ведеокарта:\t\t|\t день:");
-  printPieces(io, {"\tGeforce", to_string(s.gpuModel), "\t|\t ", to_string(s.day), " "});
+  printPieces(io, "\tGeforce", s.gpuModel, "\t|\t ", s.day, " ");
   io.printLine("Винтчестер:\t\t|\t крутость:");
-  printPieces(io, {"\t", to_string(s.hddGb), "GB\t\t|\t ", to_string(s.reputation), " "});
+  printPieces(io, "\t", s.hddGb, "GB\t\t|\t ", s.reputation, " ");
   io.printLine(isEntrepreneur(s) ? "Оперативная память\t|\t Доход:" : "Оперативная память\t|\t зарплата:");
-  printPieces(io, {"\t", formatReal(s.ramGb), "GB\t\t|\t ", to_string(s.dailyIncome)});
+  printPieces(io, "\t", std::string_view(memorySizeText(s.ramGb)), "GB\t\t|\t ", s.dailyIncome);
   io.printLine(rule);
   io.printLine("DVD-ROM:\t\t|\t Водное охлаждение:");
   io.printText(hasText(s.hasDvdRom, "\tесть\t\t|", "\tнету\t\t|"));
