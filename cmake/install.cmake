@@ -30,6 +30,16 @@ set(GEEKPATH_INSTALL_DOCDIR "${GEEKPATH_DEFAULT_DOCDIR}" CACHE STRING
     "Folder of the installed README, relative to the install prefix")
 
 install(TARGETS geekpath RUNTIME DESTINATION "${GEEKPATH_INSTALL_BINDIR}" COMPONENT game)
+# A stripped install (cmake --install --strip, and the packages) also drops the sections
+# that only name the compiler, as Debian's own packaging does.
+if(NOT WIN32 AND NOT APPLE AND CMAKE_OBJCOPY)
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${GEEKPATH_INSTALL_BINDIR}/$<TARGET_FILE_NAME:geekpath>\"
+        COMMAND_ERROR_IS_FATAL ANY)
+    endif()" COMPONENT game)
+endif()
 
 if(WIN32)
   # Windows readers get the README as a text file with CR LF line ends.
