@@ -117,7 +117,7 @@ constexpr EventRow kEvents[] = {
 // the table (and from 0 should the cursor ever stand outside the table).
 int advanceCursor(GameState& s) {
   int next = s.eventCursor + 1;
-  if (next < 0 || next >= kEventTableSize) next = 0;
+  if (next < 0 || next >= static_cast<int>(kEventTableSize)) next = 0;
   s.eventCursor = static_cast<std::int16_t>(next);
   return next;
 }
