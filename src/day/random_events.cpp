@@ -104,8 +104,9 @@ constexpr EventRow kEvents[] = {
     // The sum is taken in floating point; only the reputation's third is an integer division.
     {12, always, "Вы выиграли в лотереи",
      [](GameState& s) {
+       const std::int32_t reputationThird = s.reputation / 3;
        const double sum = static_cast<double>(s.money) + 1.5 * static_cast<double>(s.day) +
-                          static_cast<double>(s.reputation / 3);
+                          static_cast<double>(reputationThird);
        s.money = truncateTo<std::int32_t>(sum);
      }},
     {13, [](const GameState& s) { return s.gamesOwned >= 10; }, "Вы нашли коробку из под диска, но без игры!",
