@@ -138,7 +138,7 @@ class StreamConsole : public ConsoleIo {
 
   TextCodec codec_;
   bool passThrough_;  // the terminal takes UTF-8 as it is
-  static constexpr std::size_t kOutputBufferSize = 64 * 1024;
+  static constexpr std::size_t kOutputBufferSize = std::size_t{64} * 1024;
   std::unique_ptr<char[]> output_;
   std::string converted_;  // scratch for a terminal encoding other than UTF-8
   bool flushing_ = false;
