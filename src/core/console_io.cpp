@@ -66,7 +66,7 @@ void StreamConsole::appendBytes(std::string_view bytes) {
       return;
     }
   }
-  std::memcpy(put_, bytes.data(), bytes.size());
+  bytes.copy(put_, bytes.size());
   put_ += bytes.size();
   resetPutArea();
 }

@@ -31,7 +31,7 @@ class ConsoleIo {
   // printSlow.
   void printText(std::string_view utf8) {
     if (utf8.size() <= static_cast<std::size_t>(putEnd_ - put_)) {
-      std::memcpy(put_, utf8.data(), utf8.size());
+      utf8.copy(put_, utf8.size());  // unlike memcpy, well defined for an empty text
       put_ += utf8.size();
     } else {
       printSlow(utf8);
