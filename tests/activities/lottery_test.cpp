@@ -10,8 +10,8 @@
 
 #include "activities/lottery.hpp"
 #include "core/memory_console.hpp"
+#include "support/files.hpp"
 #include "support/screen_text.hpp"
-#include "support/game_run.hpp"
 
 namespace geekpath {
 namespace {
