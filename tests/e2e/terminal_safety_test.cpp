@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "support/game_run.hpp"
+#include "support/files.hpp"
 #include "support/pty_session.hpp"
 
 namespace geekpath::testing {
