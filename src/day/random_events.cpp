@@ -20,17 +20,17 @@ struct PositionRule {
   std::int32_t shiftUpToDay;
 };
 constexpr PositionRule kPositionRules[] = {
-    {kNoFixedCode, kNoDayShift},  // 0
-    {8, kNoDayShift},             // 1
-    {12, kNoDayShift},            // 2
-    {8, kNoDayShift},             // 3
-    {8, 30},                      // 4
-    {kNoFixedCode, 100},          // 5
-    {13, kNoDayShift},            // 6
-    {kNoFixedCode, 40},           // 7
-    {9, kNoDayShift},             // 8
-    {kNoFixedCode, kNoDayShift},  // 9
-    {11, kNoDayShift},            // 10
+    {.fixedCode = kNoFixedCode, .shiftUpToDay = kNoDayShift},  // 0
+    {.fixedCode = 8, .shiftUpToDay = kNoDayShift},             // 1
+    {.fixedCode = 12, .shiftUpToDay = kNoDayShift},            // 2
+    {.fixedCode = 8, .shiftUpToDay = kNoDayShift},             // 3
+    {.fixedCode = 8, .shiftUpToDay = 30},                      // 4
+    {.fixedCode = kNoFixedCode, .shiftUpToDay = 100},          // 5
+    {.fixedCode = 13, .shiftUpToDay = kNoDayShift},            // 6
+    {.fixedCode = kNoFixedCode, .shiftUpToDay = 40},           // 7
+    {.fixedCode = 9, .shiftUpToDay = kNoDayShift},             // 8
+    {.fixedCode = kNoFixedCode, .shiftUpToDay = kNoDayShift},  // 9
+    {.fixedCode = 11, .shiftUpToDay = kNoDayShift},            // 10
 };
 
 // Late in the game the good events turn bad: codes 8 to 13 lose 5.
