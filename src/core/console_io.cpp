@@ -9,7 +9,7 @@
 namespace geekpath {
 namespace {
 
-constexpr std::size_t kInputChunk = 64 * 1024;
+constexpr std::size_t kInputChunk = std::size_t{64} * 1024;
 // Raw bytes of a nickname line kept for decoding; the rest of the line is dropped. Any
 // encoding needs far fewer bytes for 15 characters.
 constexpr std::size_t kRawLineLimit = 256;
@@ -66,7 +66,7 @@ void StreamConsole::appendBytes(std::string_view bytes) {
       return;
     }
   }
-  std::memcpy(put_, bytes.data(), bytes.size());
+  bytes.copy(put_, bytes.size());
   put_ += bytes.size();
   resetPutArea();
 }
@@ -165,8 +165,8 @@ void StreamConsole::readLine(char* buffer, std::size_t capacity) {
   if (!truncated && !raw.empty() && raw.back() == '\r') raw.pop_back();
   if (capacity == 0) return;
   const std::string text = codec_.toCp866(raw, capacity - 1);
-  std::memset(buffer, 0, capacity);
-  std::memcpy(buffer, text.data(), text.size());
+  std::memset(buffer, 0, capacity);  // the text is shorter than the buffer: it ends in zeros
+  text.copy(buffer, text.size());
 }
 
 int StreamConsole::nextKeyByte(int timeoutMs) {

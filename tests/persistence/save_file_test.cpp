@@ -15,7 +15,7 @@
 
 #include "core/memory_console.hpp"
 #include "persistence/save_file.hpp"
-#include "support/game_run.hpp"
+#include "support/files.hpp"
 
 namespace geekpath {
 namespace {

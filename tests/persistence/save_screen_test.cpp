@@ -10,7 +10,7 @@
 #include "core/memory_console.hpp"
 #include "persistence/save_file.hpp"
 #include "persistence/save_screen.hpp"
-#include "support/game_run.hpp"
+#include "support/files.hpp"
 #include "support/screen_text.hpp"
 
 namespace geekpath {
