@@ -114,6 +114,10 @@ std::string_view hasText(std::int16_t flag, std::string_view yes, std::string_vi
   return flag != 0 ? yes : no;
 }
 
+template <std::size_t N>
+void printPiece(ConsoleIo& io, const char (&text)[N]) {
+  io.printText(std::string_view(text, N - 1));
+}
 void printPiece(ConsoleIo& io, std::string_view text) { io.printText(text); }
 void printPiece(ConsoleIo& io, std::int32_t number) { io.printNumber(number); }
 
