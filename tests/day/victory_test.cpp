@@ -14,7 +14,7 @@
 #include "core/memory_console.hpp"
 #include "day/day_loop.hpp"
 #include "day/victory.hpp"
-#include "support/game_run.hpp"
+#include "support/scratch_files.hpp"
 #include "support/screen_text.hpp"
 
 namespace geekpath {

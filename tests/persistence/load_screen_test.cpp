@@ -10,7 +10,7 @@
 #include "day/day_loop.hpp"
 #include "persistence/load_screen.hpp"
 #include "persistence/save_file.hpp"
-#include "support/game_run.hpp"
+#include "support/scratch_files.hpp"
 #include "support/screen_text.hpp"
 
 namespace geekpath {

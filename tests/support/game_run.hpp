@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "support/scratch_files.hpp"
+
 namespace geekpath::testing {
 
 struct RunOptions {
@@ -27,12 +29,6 @@ struct GameRun {
 };
 
 GameRun runGame(std::string_view input, const RunOptions& options = {});
-
-// A new empty folder under the system's temporary folder.
-std::string makeScratchFolder();
-std::string readFile(const std::string& path);
-void writeFile(const std::string& path, std::string_view bytes);
-bool fileExists(const std::string& path);
 
 // The script up to the main-menu prompt: the key after the loading lines, the
 // nickname line, and the three keys of the picture, the notices and the banner.
