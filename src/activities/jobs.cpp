@@ -2,87 +2,52 @@
 
 #include <array>
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <string_view>
 
+#include "core/career.hpp"
 #include "core/wrapping.hpp"
 
 namespace geekpath {
 namespace {
 
-constexpr std::int16_t kEntrepreneurshipJob = 10;
-constexpr std::int32_t kAnyReputation = std::numeric_limits<std::int32_t>::min();
-
-struct JobOffer {
-  std::int16_t number;  // also the number typed
-  std::string_view line;
-  std::int32_t listedFrom;   // reputation at which the line is shown
-  std::int32_t grantedFrom;  // reputation at which the job is given when typed
-  std::int32_t pay;
-};
-
-// The janitor's job is listed from reputation 0 but given at any reputation.
-constexpr std::array<JobOffer, 7> kJobs = {{
-    {1, "Дворник \t\t 10$/день \t\t 1", 0, kAnyReputation, 10},
-    {2, "Программист \t\t 15$/день \t\t 2", 80, 80, 15},
-    {3, "Администратор \t\t 35$/день \t\t 3", 600, 600, 35},
-    {4, "Крутой геймер \t\t 60$/день \t\t 4", 1900, 1900, 60},
-    {5, "Гейм-дизайнер \t\t 120$/день \t\t 5", 4000, 4000, 120},
-    {6, "Создатель игр \t\t 180$/день \t\t 6", 5600, 5600, 180},
-    {7, "Разработчик ОС \t\t 300$/день \t\t 7", 8000, 8000, 300},
-}};
-
 // Entrepreneurship pays what the clubs earn instead of a fixed pay.
 constexpr std::string_view kEntrepreneurshipLine = "Предпринимательство \t\t\t\t 10";
 constexpr std::int32_t kEntrepreneurshipReputation = 100;
 
-struct ClubSize {
-  std::string_view label;  // printed right before the count
-  std::int32_t GameState::*count;
-  std::int32_t incomePerDay;
-};
-
-constexpr std::array<ClubSize, 4> kClubSizes = {{
-    {"Маленьких клубов:", &GameState::smallClubs, 10},
-    {"Средних клубов", &GameState::mediumClubs, 30},
-    {"Больших клубов:", &GameState::bigClubs, 100},
-    {"Огромных клубов:", &GameState::hugeClubs, 320},
-}};
-
-// Building a club (no size to take it from) or enlarging one by one size. The income
-// step is the difference between the two sizes' incomes.
+// Building a club, or enlarging one by one size: the indices into kClubSizes of the size
+// it is taken from (none for a new club) and the size it becomes. The daily income grows
+// by the difference between the two sizes' incomes.
+constexpr int kNewClub = -1;
 struct ClubAction {
   std::int32_t choice;
   std::string_view line;
-  std::int32_t listedFrom;   // reputation at which the line is shown (with the money)
-  std::int32_t neededFrom;   // reputation at which the action is done when typed
+  std::int32_t listedFrom;  // reputation at which the line is shown (with the money)
+  std::int32_t neededFrom;  // reputation at which the action is done when typed
   std::int32_t price;
-  std::int32_t GameState::*takenFrom;  // nullptr for a new club
-  std::int32_t GameState::*addedTo;
-  std::int32_t incomeStep;
+  int from;
+  int to;
   std::string_view message;
 };
 
 // The medium-to-big upgrade is listed only from 1700 but done from 1300.
 constexpr std::array<ClubAction, 4> kClubActions = {{
-    {1, "1.Построить клуб(стоим. 200)", 100, 100, 200, nullptr, &GameState::smallClubs, 10,
-     "Построен маленький компьютерный клуб"},
-    {2, "2.Увеличить маленький клуб(стоим.500)", 600, 600, 500, &GameState::smallClubs, &GameState::mediumClubs,
-     20, "Маленький компьютерный клуб достроен до среднего"},
-    {3, "3.Увеличить средний клуб(стоим.1700)", 1700, 1300, 1700, &GameState::mediumClubs, &GameState::bigClubs,
-     70, "Средний компьютерный клуб достроен до Большого"},
-    {4, "4.Увеличить большой клуб(стоим.5500)", 7000, 7000, 5500, &GameState::bigClubs, &GameState::hugeClubs,
-     220, "Большой компьютерный клуб достроен до ОГРОМНОГО"},
+    {.choice = 1, .line = "1.Построить клуб(стоим. 200)", .listedFrom = 100, .neededFrom = 100, .price = 200,
+     .from = kNewClub, .to = 0, .message = "Построен маленький компьютерный клуб"},
+    {.choice = 2, .line = "2.Увеличить маленький клуб(стоим.500)", .listedFrom = 600, .neededFrom = 600,
+     .price = 500, .from = 0, .to = 1, .message = "Маленький компьютерный клуб достроен до среднего"},
+    {.choice = 3, .line = "3.Увеличить средний клуб(стоим.1700)", .listedFrom = 1700, .neededFrom = 1300,
+     .price = 1700, .from = 1, .to = 2, .message = "Средний компьютерный клуб достроен до Большого"},
+    {.choice = 4, .line = "4.Увеличить большой клуб(стоим.5500)", .listedFrom = 7000, .neededFrom = 7000,
+     .price = 5500, .from = 2, .to = 3, .message = "Большой компьютерный клуб достроен до ОГРОМНОГО"},
 }};
 
-constexpr std::int32_t kBackToJobChoice = 5;
-
-std::int32_t clubIncome(const GameState& s) {
-  std::int64_t total = 0;
-  for (const ClubSize& size : kClubSizes) total += std::int64_t{s.*size.count} * size.incomePerDay;
-  return wrapTo<std::int32_t>(total);
+const ClubSize* takenSize(const ClubAction& action) {
+  return action.from == kNewClub ? nullptr : &kClubSizes[static_cast<std::size_t>(action.from)];
 }
+const ClubSize& grownSize(const ClubAction& action) { return kClubSizes[static_cast<std::size_t>(action.to)]; }
+
+constexpr std::int32_t kBackToJobChoice = 5;
 
 void grant(Game& game, std::int16_t job, std::int32_t pay) {
   game.io.printLine("Вы получили новую работу");
@@ -94,7 +59,7 @@ void refuse(Game& game) { game.io.printLine("Не хатает крутости"
 
 void jobList(Game& game) {
   GameState& s = game.state;
-  for (const JobOffer& offer : kJobs) {
+  for (const Job& offer : kJobs) {
     if (s.reputation >= offer.listedFrom) game.io.printLine(offer.line);
   }
   if (s.reputation >= kEntrepreneurshipReputation) game.io.printLine(kEntrepreneurshipLine);
@@ -103,7 +68,7 @@ void jobList(Game& game) {
   std::int32_t& choice = game.screens.jobChoice;
   game.io.readNumber(choice);
   // Hidden jobs can be typed; the thresholds are tested now, not when the list was shown.
-  for (const JobOffer& offer : kJobs) {
+  for (const Job& offer : kJobs) {
     if (choice != offer.number) continue;
     if (s.reputation >= offer.grantedFrom) {
       grant(game, offer.number, offer.pay);
@@ -112,7 +77,7 @@ void jobList(Game& game) {
     }
     return;
   }
-  if (choice == kEntrepreneurshipJob) {
+  if (choice == kEntrepreneurship) {
     if (s.reputation < kEntrepreneurshipReputation) {
       refuse(game);
       return;
@@ -120,13 +85,13 @@ void jobList(Game& game) {
     // Remembered so that leaving entrepreneurship gives the job and its income back.
     s.previousJob = s.job;
     s.previousIncome = s.dailyIncome;
-    grant(game, kEntrepreneurshipJob, clubIncome(s));
+    grant(game, kEntrepreneurship, clubIncome(s));
   }
 }
 
 bool performable(const ClubAction& action, const GameState& s) {
-  return s.money >= action.price && s.reputation >= action.neededFrom &&
-         (action.takenFrom == nullptr || s.*action.takenFrom >= 1);
+  const ClubSize* taken = takenSize(action);
+  return s.money >= action.price && s.reputation >= action.neededFrom && (taken == nullptr || s.*taken->count >= 1);
 }
 
 void entrepreneurshipScreen(Game& game) {
@@ -149,9 +114,11 @@ void entrepreneurshipScreen(Game& game) {
   }
   for (const ClubAction& action : kClubActions) {
     if (choice != action.choice || !performable(action, s)) continue;
-    if (action.takenFrom != nullptr) subtractFrom(s.*action.takenFrom, 1);
-    addTo(s.*action.addedTo, 1);
-    addTo(s.dailyIncome, action.incomeStep);
+    const ClubSize* taken = takenSize(action);
+    const ClubSize& grown = grownSize(action);
+    if (taken != nullptr) subtractFrom(s.*taken->count, 1);
+    addTo(s.*grown.count, 1);
+    addTo(s.dailyIncome, grown.incomePerDay - (taken != nullptr ? taken->incomePerDay : 0));
     subtractFrom(s.money, action.price);
     io.printLine(action.message);
   }
@@ -162,9 +129,9 @@ void entrepreneurshipScreen(Game& game) {
 
 void jobScreen(Game& game) {
   game.io.clearScreen();
-  if (game.state.job != kEntrepreneurshipJob) {
+  if (game.state.job != kEntrepreneurship) {
     jobList(game);
-    if (game.state.job != kEntrepreneurshipJob) {
+    if (game.state.job != kEntrepreneurship) {
       game.io.waitKey();
       return;
     }

@@ -9,7 +9,6 @@
 namespace geekpath {
 namespace {
 
-constexpr std::size_t kOutputFlushSize = 64 * 1024;
 constexpr std::size_t kInputChunk = 64 * 1024;
 // Raw bytes of a nickname line kept for decoding; the rest of the line is dropped. Any
 // encoding needs far fewer bytes for 15 characters.
@@ -20,27 +19,25 @@ constexpr int kEscape = 0x1B;
 
 }  // namespace
 
-void ConsoleIo::printLine(std::string_view utf8) {
-  printText(utf8);
-  printText("\n");
-}
-
-void StreamConsole::append(std::string_view utf8) {
-  if (passThrough_) {
-    output_.append(utf8);
-  } else {
-    codec_.appendFromUtf8(output_, utf8);
+void ConsoleIo::printNumber(std::int64_t value) {
+  // Digits and the sign are the same bytes in every terminal encoding: in the put area
+  // they are formatted in place.
+  constexpr std::ptrdiff_t kLongest = 20;  // "-9223372036854775808"
+  if (putEnd_ - put_ >= kLongest) {
+    put_ = std::to_chars(put_, put_ + kLongest, value).ptr;
+    return;
   }
-}
-
-void StreamConsole::printLine(std::string_view utf8) {
-  append(utf8);
-  output_ += '\n';
-  if (output_.size() >= kOutputFlushSize) flush();
+  char digits[kLongest];
+  const char* const end = std::to_chars(digits, digits + kLongest, value).ptr;
+  printSlow(std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 
 void ConsoleIo::clearScreen() {
-  static const std::string kLineFeeds(121, '\n');
+  static constexpr std::string_view kLineFeeds =
+      "\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n"
+      "\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n"
+      "\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n";
+  static_assert(kLineFeeds.size() == 121);
   printText(kLineFeeds);
 }
 
@@ -52,27 +49,53 @@ std::string formatReal(double value) {
 }
 
 StreamConsole::StreamConsole(TextCodec codec)
-    : codec_(std::move(codec)), passThrough_(codec_.kind() == TextCodec::Kind::Utf8) {
-  output_.reserve(kOutputFlushSize + 4096);
-  writing_.reserve(kOutputFlushSize + 4096);
+    : codec_(std::move(codec)),
+      passThrough_(codec_.kind() == TextCodec::Kind::Utf8),
+      output_(std::make_unique<char[]>(kOutputBufferSize)) {
+  put_ = output_.get();
+  resetPutArea();
 }
 
-void StreamConsole::printText(std::string_view utf8) {
-  append(utf8);
-  if (output_.size() >= kOutputFlushSize) flush();
+void StreamConsole::resetPutArea() { putEnd_ = passThrough_ ? output_.get() + kOutputBufferSize : put_; }
+
+void StreamConsole::appendBytes(std::string_view bytes) {
+  if (bytes.size() > static_cast<std::size_t>(output_.get() + kOutputBufferSize - put_)) {
+    flush();
+    if (bytes.size() > kOutputBufferSize) {
+      writeOutput(bytes);
+      return;
+    }
+  }
+  std::memcpy(put_, bytes.data(), bytes.size());
+  put_ += bytes.size();
+  resetPutArea();
+}
+
+void StreamConsole::printSlow(std::string_view utf8) {
+  if (passThrough_) {
+    appendBytes(utf8);
+    return;
+  }
+  converted_.clear();
+  codec_.appendFromUtf8(converted_, utf8);
+  appendBytes(converted_);
 }
 
 void StreamConsole::flush() {
   // A flush that a device's own signal handling starts in the middle of a write leaves
   // the bytes to the write under way.
-  if (output_.empty() || flushing_) return;
-  flushing_ = true;
-  // The buffers trade places, so the one being written is never appended to and both
-  // keep their capacity from screen to screen.
-  writing_.swap(output_);
-  writeOutput(writing_);
-  writing_.clear();
-  flushing_ = false;
+  if (put_ == output_.get() || flushing_) return;
+  struct Flushing {
+    bool& flag;
+    explicit Flushing(bool& f) : flag(f) { flag = true; }
+    ~Flushing() { flag = false; }
+    Flushing(const Flushing&) = delete;
+    Flushing& operator=(const Flushing&) = delete;
+  } flushing(flushing_);
+  const std::string_view bytes(output_.get(), static_cast<std::size_t>(put_ - output_.get()));
+  put_ = output_.get();
+  resetPutArea();
+  writeOutput(bytes);
 }
 
 bool StreamConsole::fillInput() {

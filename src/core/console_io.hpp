@@ -9,6 +9,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -24,10 +26,24 @@ class ConsoleIo {
  public:
   virtual ~ConsoleIo() = default;
 
-  // Writes the text; no line feed.
-  virtual void printText(std::string_view utf8) = 0;
+  // Writes the text; no line feed. Printing is the game's busiest path: a text that fits
+  // the implementation's put area is copied there in line, anything else goes to
+  // printSlow.
+  void printText(std::string_view utf8) {
+    if (utf8.size() <= static_cast<std::size_t>(putEnd_ - put_)) {
+      std::memcpy(put_, utf8.data(), utf8.size());
+      put_ += utf8.size();
+    } else {
+      printSlow(utf8);
+    }
+  }
   // Writes the text and a line feed.
-  virtual void printLine(std::string_view utf8 = {});
+  void printLine(std::string_view utf8 = {}) {
+    printText(utf8);
+    printText("\n");
+  }
+  // Writes the number in plain signed decimal.
+  void printNumber(std::int64_t value);
   // Scrolls the old text out of sight: 121 line feeds.
   void clearScreen();
 
@@ -44,6 +60,19 @@ class ConsoleIo {
   // Reads one line into buffer as CP866 text: at most capacity - 1 characters are kept,
   // the rest of the line is dropped, and the text is always zero-terminated.
   virtual void readLine(char* buffer, std::size_t capacity) = 0;
+
+ protected:
+  ConsoleIo() = default;
+  ConsoleIo(const ConsoleIo&) = default;
+  ConsoleIo& operator=(const ConsoleIo&) = default;
+
+  // Takes the text that does not fit the put area, or all text when there is none.
+  virtual void printSlow(std::string_view utf8) = 0;
+
+  // The put area: UTF-8 bytes may be copied to [put_, putEnd_) as they are. Empty unless
+  // an implementation sets it up.
+  char* put_ = nullptr;
+  char* putEnd_ = nullptr;
 };
 
 // Default floating-point formatting: at most 6 significant digits, no trailing zeros,
@@ -54,8 +83,6 @@ class ConsoleIo {
 // reads over a byte stream, output buffering and conversion. Subclasses supply the device.
 class StreamConsole : public ConsoleIo {
  public:
-  void printText(std::string_view utf8) override;
-  void printLine(std::string_view utf8 = {}) override;
   void waitKey() override;
   void readNumber(std::int16_t& target) override;
   void readNumber(std::int32_t& target) override;
@@ -63,6 +90,9 @@ class StreamConsole : public ConsoleIo {
 
   // Hands every buffered output byte to the device.
   void flush();
+
+  StreamConsole(const StreamConsole&) = delete;
+  StreamConsole& operator=(const StreamConsole&) = delete;
 
  protected:
   explicit StreamConsole(TextCodec codec);
@@ -90,7 +120,13 @@ class StreamConsole : public ConsoleIo {
   [[nodiscard]] std::string_view bufferedInput() const { return std::string_view(input_).substr(inputPos_); }
 
  private:
-  void append(std::string_view utf8);
+  // Output bytes collect in one flat buffer, [output_, put_), handed to the device when
+  // it is full and before every read. For a UTF-8 terminal the rest of the buffer is the
+  // put area, so texts are copied as they are; for any other the put area stays empty and
+  // every text is converted here.
+  void printSlow(std::string_view utf8) override;
+  void appendBytes(std::string_view bytes);
+  void resetPutArea();
   template <class Int>
   void readNumberInto(Int& target);
   int peekByte();  // the next input byte without taking it, -1 at the end of input
@@ -102,8 +138,9 @@ class StreamConsole : public ConsoleIo {
 
   TextCodec codec_;
   bool passThrough_;  // the terminal takes UTF-8 as it is
-  std::string output_;
-  std::string writing_;
+  static constexpr std::size_t kOutputBufferSize = 64 * 1024;
+  std::unique_ptr<char[]> output_;
+  std::string converted_;  // scratch for a terminal encoding other than UTF-8
   bool flushing_ = false;
   std::string input_;
   std::size_t inputPos_ = 0;

@@ -54,4 +54,7 @@ struct GameState {
   std::int32_t dayMenuChoice = 0;
 };
 
+// The condition of a table row that holds whatever the state.
+[[nodiscard]] constexpr bool always(const GameState&) { return true; }
+
 }  // namespace geekpath

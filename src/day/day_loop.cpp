@@ -1,7 +1,8 @@
 #include "day/day_loop.hpp"
 
 #include <array>
-#include <initializer_list>
+#include <bit>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,7 @@
 #include "activities/online_games.hpp"
 #include "activities/play_games.hpp"
 #include "activities/website.hpp"
+#include "core/career.hpp"
 #include "core/wrapping.hpp"
 #include "day/new_game.hpp"
 #include "day/press.hpp"
@@ -23,54 +25,47 @@
 namespace geekpath {
 namespace {
 
-constexpr std::int16_t kEntrepreneurship = 10;
 constexpr std::int32_t kRestDay = 8;
 constexpr std::int32_t kQuit = 0;
 
-bool always(const GameState&) { return true; }
-bool employee(const GameState& s) { return s.job != kEntrepreneurship; }
-bool entrepreneur(const GameState& s) { return s.job == kEntrepreneurship; }
+bool employee(const GameState& s) { return !isEntrepreneur(s); }
 bool lotteryToday(const GameState& s) { return isLotteryDay(s.day); }
 bool websiteOpen(const GameState& s) { return s.reputation >= 50; }
 bool onlineOpen(const GameState& s) { return s.gamesCompleted >= 10; }
 
-struct DayMenuLine {
+// The day menu. A line is shown when its condition holds; a number typed runs the screen
+// of the first line of that number whose condition holds then (the random events may
+// have changed the state in between). The two lines of 3 lead to the same screen, so 3
+// is always offered. Rest (8) and quit (0) are the loop's own.
+struct DayMenuEntry {
+  std::int32_t number;
   std::string_view text;
-  bool (*shown)(const GameState&);
-  bool countsLotteryDraw;
+  bool (*condition)(const GameState&);
+  void (*screen)(Game&);
+  bool countsLotteryDraw = false;  // showing the line counts a lottery draw
 };
-constexpr DayMenuLine kDayMenu[] = {
-    {"1.Мир Железа \t\t\t 1", always, false},
-    {"2.Территория игр \t\t 2", always, false},
-    {"3.Выбор работы \t\t\t 3", employee, false},
-    {"3.Предпринимательство \t\t 3", entrepreneur, false},
-    {"4.Прохождение игр \t\t 4", always, false},
-    {"5.Лотерея \t\t\t 5", lotteryToday, true},
-    {"6.Хакерская атака \t\t 6", always, false},
-    {"7.Сайт \t\t\t\t 7", websiteOpen, false},
-    {"8.Конец дня \t\t\t 8", always, false},
-    {"9.Онлайн игра \t\t\t 9", onlineOpen, false},
-    {"10.Сохранение \t\t\t 10", always, false},
+constexpr DayMenuEntry kDayMenu[] = {
+    {.number = 1, .text = "1.Мир Железа \t\t\t 1", .condition = always, .screen = hardwareShopScreen},
+    {.number = 2, .text = "2.Территория игр \t\t 2", .condition = always, .screen = gamesShopScreen},
+    {.number = 3, .text = "3.Выбор работы \t\t\t 3", .condition = employee, .screen = jobScreen},
+    {.number = 3, .text = "3.Предпринимательство \t\t 3", .condition = isEntrepreneur, .screen = jobScreen},
+    {.number = 4, .text = "4.Прохождение игр \t\t 4", .condition = always, .screen = playGamesScreen},
+    {.number = 5, .text = "5.Лотерея \t\t\t 5", .condition = lotteryToday, .screen = lotteryScreen,
+     .countsLotteryDraw = true},
+    {.number = 6, .text = "6.Хакерская атака \t\t 6", .condition = always, .screen = hackerScreen},
+    {.number = 7, .text = "7.Сайт \t\t\t\t 7", .condition = websiteOpen, .screen = websiteScreen},
+    {.number = kRestDay, .text = "8.Конец дня \t\t\t 8", .condition = always, .screen = nullptr},
+    {.number = 9, .text = "9.Онлайн игра \t\t\t 9", .condition = onlineOpen, .screen = onlineGamesScreen},
+    {.number = 10, .text = "10.Сохранение \t\t\t 10", .condition = always, .screen = saveScreen},
 };
 
-// The screens of the day menu, each behind the guard tested when it is chosen. Rest (8)
-// and quit (0) are the loop's own.
-struct DayMenuAction {
-  std::int32_t number;
-  bool (*offered)(const GameState&);
-  void (*screen)(Game&);
-};
-constexpr DayMenuAction kDayMenuActions[] = {
-    {1, always, hardwareShopScreen},
-    {2, always, gamesShopScreen},
-    {3, always, jobScreen},
-    {4, always, playGamesScreen},
-    {5, lotteryToday, lotteryScreen},
-    {6, always, hackerScreen},
-    {7, websiteOpen, websiteScreen},
-    {9, onlineOpen, onlineGamesScreen},
-    {10, always, saveScreen},
-};
+void runChosenScreen(Game& game) {
+  for (const DayMenuEntry& entry : kDayMenu) {
+    if (entry.number != game.state.dayMenuChoice || !entry.condition(game.state)) continue;
+    if (entry.screen != nullptr) entry.screen(game);
+    return;
+  }
+}
 
 struct CheatCode {
   std::int32_t code;
@@ -95,7 +90,7 @@ constexpr CheatCode kCheatCodes[] = {
        s.hackerLevel = 10;
        s.reputation = 20000;
        s.money = 20000;
-       s.job = 7;
+       s.job = kBestJob;
        s.hugeClubs = 1;
        s.gamesCompleted = 15;
        s.cpuMhz = 4400;
@@ -104,9 +99,6 @@ constexpr CheatCode kCheatCodes[] = {
        s.hddGb = 1500;
      }},
 };
-
-// The reputation at which the invitation of each press level is due.
-constexpr std::array<std::int32_t, 7> kPressThresholds = {50, 100, 400, 900, 1500, 4200, 10000};
 
 struct DebtTier {
   std::int32_t fromDay;
@@ -118,10 +110,27 @@ std::string_view hasText(std::int16_t flag, std::string_view yes, std::string_vi
   return flag != 0 ? yes : no;
 }
 
-// A panel line made of several pieces, written piece by piece.
-void printPieces(ConsoleIo& io, std::initializer_list<std::string_view> pieces) {
-  for (const std::string_view piece : pieces) io.printText(piece);
+void printPiece(ConsoleIo& io, std::string_view text) { io.printText(text); }
+void printPiece(ConsoleIo& io, std::int32_t number) { io.printNumber(number); }
+
+// A panel line made of several pieces, texts and numbers, written piece by piece.
+template <class... Pieces>
+void printPieces(ConsoleIo& io, const Pieces&... pieces) {
+  (printPiece(io, pieces), ...);
   io.printLine();
+}
+
+// The memory size as the panel shows it. It changes only when memory is bought, so the
+// text is formatted again only then (bit for bit: 0 and -0 read differently).
+const std::string& memorySizeText(float ramGb) {
+  static std::uint32_t shownBits = 0;
+  static std::string shown = formatReal(0.0f);
+  const auto bits = std::bit_cast<std::uint32_t>(ramGb);
+  if (bits != shownBits) {
+    shownBits = bits;
+    shown = formatReal(ramGb);
+  }
+  return shown;
 }
 
 void endOfDay(Game& game) {
@@ -162,13 +171,6 @@ void applyCheatCode(GameState& state) {
   }
 }
 
-bool pressDue(const GameState& state) {
-  if (state.pressLevel < 0 || state.pressLevel >= static_cast<std::int32_t>(kPressThresholds.size())) {
-    return false;
-  }
-  return state.reputation >= kPressThresholds[static_cast<std::size_t>(state.pressLevel)];
-}
-
 void onlineUpkeep(GameState& state) {
   if (state.onlineHero1 >= 1) {
     addTo(state.onlineHero1, 1);
@@ -186,16 +188,14 @@ void printStatusPanel(Game& game) {
   const GameState& s = game.state;
   ConsoleIo& io = game.io;
   constexpr std::string_view rule = "-------------------------------------------";
-  using std::to_string;
   io.printLine("Процессор:\t\t|\t деньги:");
-  printPieces(io, {"\t", to_string(s.cpuMhz), "Mhz\t\t|\t ", to_string(s.money), "$"});
+  printPieces(io, "\t", s.cpuMhz, "Mhz\t\t|\t ", s.money, "$");
   io.printLine("Ведеокарта:\t\t|\t день:");
-  printPieces(io, {"\tGeforce", to_string(s.gpuModel), "\t|\t ", to_string(s.day), " "});
+  printPieces(io, "\tGeforce", s.gpuModel, "\t|\t ", s.day, " ");
   io.printLine("Винтчестер:\t\t|\t крутость:");
-  printPieces(io, {"\t", to_string(s.hddGb), "GB\t\t|\t ", to_string(s.reputation), " "});
-  io.printLine(s.job == kEntrepreneurship ? "Оперативная память\t|\t Доход:"
-                                          : "Оперативная память\t|\t зарплата:");
-  printPieces(io, {"\t", formatReal(s.ramGb), "GB\t\t|\t ", to_string(s.dailyIncome)});
+  printPieces(io, "\t", s.hddGb, "GB\t\t|\t ", s.reputation, " ");
+  io.printLine(isEntrepreneur(s) ? "Оперативная память\t|\t Доход:" : "Оперативная память\t|\t зарплата:");
+  printPieces(io, "\t", std::string_view(memorySizeText(s.ramGb)), "GB\t\t|\t ", s.dailyIncome);
   io.printLine(rule);
   io.printLine("DVD-ROM:\t\t|\t Водное охлаждение:");
   io.printText(hasText(s.hasDvdRom, "\tесть\t\t|", "\tнету\t\t|"));
@@ -211,10 +211,10 @@ void printStatusPanel(Game& game) {
 
 void printDayMenu(Game& game) {
   GameState& s = game.state;
-  for (const DayMenuLine& line : kDayMenu) {
-    if (!line.shown(s)) continue;
-    game.io.printLine(line.text);
-    if (line.countsLotteryDraw) addTo(s.lotteryDrawCount, 1);
+  for (const DayMenuEntry& entry : kDayMenu) {
+    if (!entry.condition(s)) continue;
+    game.io.printLine(entry.text);
+    if (entry.countsLotteryDraw) addTo(s.lotteryDrawCount, 1);
   }
 }
 
@@ -253,12 +253,7 @@ void runDayLoop(Game& game) {
       io.readNumber(s.dayMenuChoice);
       if (s.dayMenuChoice == 1) return;
     } else {
-      for (const DayMenuAction& action : kDayMenuActions) {
-        if (action.number == s.dayMenuChoice && action.offered(s)) {
-          action.screen(game);
-          break;
-        }
-      }
+      runChosenScreen(game);
     }
     endOfDay(game);
   }

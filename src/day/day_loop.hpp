@@ -23,8 +23,6 @@ void printDayMenu(Game& game);
 
 // The effect of a cheat code typed as dayMenuChoice, if it is one.
 void applyCheatCode(GameState& state);
-// Whether the next press invitation is due.
-[[nodiscard]] bool pressDue(const GameState& state);
 // The daily growth and cost of the online characters.
 void onlineUpkeep(GameState& state);
 

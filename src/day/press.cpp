@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <string_view>
 
 #include "core/wrapping.hpp"
@@ -9,11 +10,15 @@
 namespace geekpath {
 namespace {
 
-// One invitation: offered when pressLevel has reached its stage and the reputation its
-// threshold. Accepting costs the trip; the interview fails when the day is divisible by
-// the divisor. The first invitation takes two lines, the others one (the second empty).
+// One invitation per press level. At the end of a day the screen comes when the
+// reputation has reached dueFrom of the current level; there every invitation whose level
+// has been reached and whose offeredFrom the reputation has reached is offered in turn,
+// so one call may offer several. Accepting costs the trip; the interview fails when the
+// day is divisible by the divisor. The first invitation takes two lines, the others one
+// (the second empty).
 struct PressStage {
-  std::int32_t threshold;
+  std::int32_t dueFrom;
+  std::int32_t offeredFrom;
   std::array<std::string_view, 2> invitation;
   std::int32_t tripCost;
   std::int32_t failureDivisor;
@@ -26,54 +31,88 @@ struct PressStage {
 
 // Some failure lines end in a comma and a space, others in a bare comma.
 constexpr PressStage kStages[] = {
-    {50,
-     {"Вас приглашает редакция газеты \"Компьютерные вести деревни Сараево\",", " стоимость поездки 10$."},
-     10, 4, 5, 10,
-     "Редакция газеты задала вам неожиданный вопрос, и вы соврали, ",
-     "в результате потеряли 5 репутации.",
-     "Всё прошло хорошо, редакция газеты написла о вас статью, повысив вашу репутацмю на 10."},
-    {100,
-     {"Вас приглашает редакция газеты \"Игровые новости Бобруйска\",стоимость поездки 20$.", ""},
-     20, 4, 20, 30,
-     "Редакция газеты задала вам неожиданный вопрос, и вы соврали, ",
-     "в результате потеряли 20 репутации.",
-     "Всё прошло хорошо, редакция газеты написла о вас статью, повысив вашу репутацмю на 30."},
-    {400,
-     {"Вас приглашает редакция газеты \"Виртуальные радости\", стоимость поездки 70$.", ""},
-     70, 4, 70, 100,
-     "Редакция газеты задала вам неожиданный вопрос, и вы соврали, ",
-     "в результате потеряли 70 репутации.",
-     "Всё прошло хорошо, редакция газеты написла о вас статью, повысив вашу репутацмю на 100."},
-    {900,
-     {"Вас приглашает редакция журнала \"PC-игры\", стоимость поездки 150$.", ""},
-     150, 4, 200, 300,
-     "Редакция журнала задала вам неожиданный вопрос, и вы соврали, ",
-     "в результате потеряли 200 репутации.",
-     "Всё прошло хорошо, редакция журнала написла о вас статью, повысив вашу репутацмю на 300."},
-    {1500,
-     {"Вас приглашает редакция журнала \"Лучшие компьютерные Игры\", стоимость поездки 300$.", ""},
-     300, 5, 600, 600,
-     "Редакция журнала задала вам неожиданный вопрос, и вы соврали,",
-     "в результате потеряли 600 репутации.",
-     "Всё прошло хорошо, редакция журнала написла о вас статью, повысив вашу репутацмю на 600."},
-    {4200,
-     {"Вас приглашает редакция журнала \"Игромания\", стоимость поездки 800$.", ""},
-     800, 5, 1000, 1000,
-     "Редакция журнала задала вам неожиданный вопрос, и вы соврали, ",
-     "в результате потеряли 1000 репутации.",
-     "Всё прошло хорошо, редакция журнала написла о вас статью, повысив вашу репутацмю на 1000."},
-    // The day loop calls at 10000 for this stage; 9000 lets it follow stage 5 in one call.
-    {9000,
-     {"Вас приглашает редакция журнала \"Best PC games\", стоимость поездки 1700$.", ""},
-     1700, 5, 3000, 3000,
-     "Редакция журнала задала вам неожиданный вопрос, и вы соврали,",
-     "в результате потеряли 3000 репутации.",
-     "Всё прошло хорошо, редакция журнала написла о вас статью, повысив вашу репутацмю на 3000."},
+    {.dueFrom = 50,
+     .offeredFrom = 50,
+     .invitation = {"Вас приглашает редакция газеты \"Компьютерные вести деревни Сараево\",", " стоимость поездки 10$."},
+     .tripCost = 10,
+     .failureDivisor = 4,
+     .loss = 5,
+     .gain = 10,
+     .failureFirstLine = "Редакция газеты задала вам неожиданный вопрос, и вы соврали, ",
+     .failureSecondLine = "в результате потеряли 5 репутации.",
+     .successLine = "Всё прошло хорошо, редакция газеты написла о вас статью, повысив вашу репутацмю на 10."},
+    {.dueFrom = 100,
+     .offeredFrom = 100,
+     .invitation = {"Вас приглашает редакция газеты \"Игровые новости Бобруйска\",стоимость поездки 20$.", ""},
+     .tripCost = 20,
+     .failureDivisor = 4,
+     .loss = 20,
+     .gain = 30,
+     .failureFirstLine = "Редакция газеты задала вам неожиданный вопрос, и вы соврали, ",
+     .failureSecondLine = "в результате потеряли 20 репутации.",
+     .successLine = "Всё прошло хорошо, редакция газеты написла о вас статью, повысив вашу репутацмю на 30."},
+    {.dueFrom = 400,
+     .offeredFrom = 400,
+     .invitation = {"Вас приглашает редакция газеты \"Виртуальные радости\", стоимость поездки 70$.", ""},
+     .tripCost = 70,
+     .failureDivisor = 4,
+     .loss = 70,
+     .gain = 100,
+     .failureFirstLine = "Редакция газеты задала вам неожиданный вопрос, и вы соврали, ",
+     .failureSecondLine = "в результате потеряли 70 репутации.",
+     .successLine = "Всё прошло хорошо, редакция газеты написла о вас статью, повысив вашу репутацмю на 100."},
+    {.dueFrom = 900,
+     .offeredFrom = 900,
+     .invitation = {"Вас приглашает редакция журнала \"PC-игры\", стоимость поездки 150$.", ""},
+     .tripCost = 150,
+     .failureDivisor = 4,
+     .loss = 200,
+     .gain = 300,
+     .failureFirstLine = "Редакция журнала задала вам неожиданный вопрос, и вы соврали, ",
+     .failureSecondLine = "в результате потеряли 200 репутации.",
+     .successLine = "Всё прошло хорошо, редакция журнала написла о вас статью, повысив вашу репутацмю на 300."},
+    {.dueFrom = 1500,
+     .offeredFrom = 1500,
+     .invitation = {"Вас приглашает редакция журнала \"Лучшие компьютерные Игры\", стоимость поездки 300$.", ""},
+     .tripCost = 300,
+     .failureDivisor = 5,
+     .loss = 600,
+     .gain = 600,
+     .failureFirstLine = "Редакция журнала задала вам неожиданный вопрос, и вы соврали,",
+     .failureSecondLine = "в результате потеряли 600 репутации.",
+     .successLine = "Всё прошло хорошо, редакция журнала написла о вас статью, повысив вашу репутацмю на 600."},
+    {.dueFrom = 4200,
+     .offeredFrom = 4200,
+     .invitation = {"Вас приглашает редакция журнала \"Игромания\", стоимость поездки 800$.", ""},
+     .tripCost = 800,
+     .failureDivisor = 5,
+     .loss = 1000,
+     .gain = 1000,
+     .failureFirstLine = "Редакция журнала задала вам неожиданный вопрос, и вы соврали, ",
+     .failureSecondLine = "в результате потеряли 1000 репутации.",
+     .successLine = "Всё прошло хорошо, редакция журнала написла о вас статью, повысив вашу репутацмю на 1000."},
+    // The end of a day brings this last invitation from 10000 on; but within a call that
+    // has just offered the one before, 9000 is enough to offer it too.
+    {.dueFrom = 10000,
+     .offeredFrom = 9000,
+     .invitation = {"Вас приглашает редакция журнала \"Best PC games\", стоимость поездки 1700$.", ""},
+     .tripCost = 1700,
+     .failureDivisor = 5,
+     .loss = 3000,
+     .gain = 3000,
+     .failureFirstLine = "Редакция журнала задала вам неожиданный вопрос, и вы соврали,",
+     .failureSecondLine = "в результате потеряли 3000 репутации.",
+     .successLine = "Всё прошло хорошо, редакция журнала написла о вас статью, повысив вашу репутацмю на 3000."},
 };
 
 constexpr std::int32_t kAccept = 1;
 
 }  // namespace
+
+bool pressDue(const GameState& state) {
+  if (state.pressLevel < 0 || state.pressLevel >= static_cast<std::int32_t>(std::size(kStages))) return false;
+  return state.reputation >= kStages[static_cast<std::size_t>(state.pressLevel)].dueFrom;
+}
 
 void pressInvitationScreen(Game& game) {
   GameState& s = game.state;
@@ -83,7 +122,7 @@ void pressInvitationScreen(Game& game) {
   std::int32_t answer = 0;
   std::int32_t stage = 0;
   for (const PressStage& offer : kStages) {
-    if (s.reputation >= offer.threshold && s.pressLevel == stage) {
+    if (s.reputation >= offer.offeredFrom && s.pressLevel == stage) {
       for (const std::string_view line : offer.invitation) {
         if (!line.empty()) io.printLine(line);
       }

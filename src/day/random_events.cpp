@@ -39,8 +39,6 @@ constexpr std::int16_t kLateShiftFirst = 8;
 constexpr std::int16_t kLateShiftLast = 13;
 constexpr std::int16_t kLateShift = 5;
 
-bool always(const GameState&) { return true; }
-
 // One row of the events: the code, the condition that picks the row among the rows of
 // its code, the message (none when empty) and the effect.
 struct EventRow {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/career.hpp"
 #include "core/encoding.hpp"
 #include "platform/platform.hpp"
 
@@ -18,7 +19,7 @@ constexpr bool (*kVictoryConditions[])(const GameState&) = {
     [](const GameState& s) { return s.hackerLevel >= 6; },
     [](const GameState& s) { return s.reputation >= 15000; },
     [](const GameState& s) { return s.money >= 15000; },
-    [](const GameState& s) { return s.job >= 7; },  // the best job, or entrepreneurship (10)
+    [](const GameState& s) { return s.job >= kBestJob; },  // entrepreneurship counts too
     [](const GameState& s) { return s.hugeClubs >= 1; },
     [](const GameState& s) { return s.gamesCompleted >= 15; },
     [](const GameState& s) { return s.cpuMhz >= 4300; },

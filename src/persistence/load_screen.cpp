@@ -1,45 +1,15 @@
 #include "persistence/load_screen.hpp"
 
-#include "core/wrapping.hpp"
+#include "core/career.hpp"
 #include "persistence/save_file.hpp"
 #include "persistence/save_screen.hpp"
 
 namespace geekpath {
-namespace {
-
-// The daily income a loaded game gets for its job. For jobs 3 to 7 it is below the pay
-// the jobs screen gives: a loaded game earns this until the player changes job.
-struct JobIncome {
-  std::int16_t job;
-  std::int32_t income;
-};
-constexpr JobIncome kIncomeAfterLoad[] = {
-    {1, 10}, {2, 15}, {3, 30}, {4, 50}, {5, 100}, {6, 150}, {7, 250},
-};
-
-// Under entrepreneurship the income is the clubs' daily takings.
-constexpr std::int16_t kEntrepreneurship = 10;
-struct ClubIncome {
-  std::int32_t GameState::*count;
-  std::int32_t perClub;
-};
-constexpr ClubIncome kClubIncomes[] = {
-    {&GameState::smallClubs, 10},
-    {&GameState::mediumClubs, 30},
-    {&GameState::bigClubs, 100},
-    {&GameState::hugeClubs, 320},
-};
-
-}  // namespace
 
 std::int32_t incomeAfterLoad(const GameState& state) {
-  if (state.job == kEntrepreneurship) {
-    std::int32_t income = 0;
-    for (const ClubIncome& club : kClubIncomes) addTo(income, multiplyWrap(state.*club.count, club.perClub));
-    return income;
-  }
-  for (const JobIncome& entry : kIncomeAfterLoad) {
-    if (entry.job == state.job) return entry.income;
+  if (isEntrepreneur(state)) return clubIncome(state);
+  for (const Job& job : kJobs) {
+    if (job.number == state.job) return job.incomeAfterLoad;
   }
   return state.dailyIncome;  // no job, or one the table does not know: unchanged
 }

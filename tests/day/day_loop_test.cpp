@@ -7,6 +7,7 @@
 
 #include "core/memory_console.hpp"
 #include "day/day_loop.hpp"
+#include "day/press.hpp"
 #include "support/screen_text.hpp"
 
 namespace geekpath {

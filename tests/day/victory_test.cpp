@@ -248,7 +248,7 @@ TEST(Victory, TwoVictoriesLeaveTwoRecords) {
 class WatchingConsole final : public ConsoleIo {
  public:
   WatchingConsole(MemoryConsole& inner, std::string scores) : inner_(inner), scores_(std::move(scores)) {}
-  void printText(std::string_view utf8) override { inner_.printText(utf8); }
+  void printSlow(std::string_view utf8) override { inner_.printText(utf8); }
   void waitKey() override {
     fileAtKeyWait.push_back(testing::fileExists(scores_));
     inner_.waitKey();
