@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Builds the game and the benchmark driver (optimised) and plays a long game through
-# pipes. Usage: bench/run.sh [DAYS]   (default 20000)
+# Builds the game and the benchmark driver (optimised: the bench preset, in build-bench/)
+# and plays a long game through pipes. Usage: bench/run.sh [DAYS]   (default 20000)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake --preset default >/dev/null
-cmake --build --preset default --target geekpath geekpath_bench >/dev/null
+cmake --preset bench >/dev/null
+cmake --build --preset bench --target geekpath geekpath_bench >/dev/null
 folder=$(mktemp -d /tmp/geekpath-bench-XXXXXX)
 trap 'rm -rf "$folder"' EXIT
-build/bench/geekpath_bench "$PWD/build/geekpath" "$folder" "${1:-20000}"
+build-bench/bench/geekpath_bench "$PWD/build-bench/geekpath" "$folder" "${1:-20000}"

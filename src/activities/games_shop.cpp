@@ -19,22 +19,22 @@ struct ShopGame {
 
 // Game n is entry n - 1; it is sold only as the next game after the first n - 1.
 constexpr std::array<ShopGame, 16> kGames = {{
-    {"StarCraft \t\t 1 \t\t\t 10", 10, true},
-    {"Казаки \t\t\t 2 \t\t\t 15", 15, true},
-    {"NeedForSpeed5 \t\t 3 \t\t\t 30", 30, true},
-    {"Warcraft3 \t\t 4 \t\t\t 50", 50, true},
-    {"CountreStrike1.6 \t 5 \t\t\t 70", 70, true},
-    {"Gothic2 \t\t 6 \t\t\t 100", 100, true},
-    {"Half-life2 \t\t 7 \t\t\t 150", 150, true},
-    {"Stalker \t\t 8 \t\t\t 220", 220, true},
-    {"Gothic3 \t\t 9 \t\t\t 350", 350, true},
-    {"World of Warcraft \t 10 \t\t\t 500 \t (On-line игра)", 500, false},
-    {"Half-life3 \t\t 11 \t\t\t 700", 700, true},
-    {"Heroes of MightAndMagic5 12 \t\t\t 750", 750, false},
-    {"Supreme Commander \t 13 \t\t\t 900", 900, false},
-    {"Crysis \t\t\t 14 \t\t\t 1200", 1200, false},
-    {"Heroes of MightAndMagic6 15 \t\t\t 1300", 1300, false},
-    {"Lineage 3 \t\t 16 \t\t\t 1600 \t (On-line игра)", 1600, false},
+    {.line = "StarCraft \t\t 1 \t\t\t 10", .price = 10, .shownAbovePriceOnly = true},
+    {.line = "Казаки \t\t\t 2 \t\t\t 15", .price = 15, .shownAbovePriceOnly = true},
+    {.line = "NeedForSpeed5 \t\t 3 \t\t\t 30", .price = 30, .shownAbovePriceOnly = true},
+    {.line = "Warcraft3 \t\t 4 \t\t\t 50", .price = 50, .shownAbovePriceOnly = true},
+    {.line = "CountreStrike1.6 \t 5 \t\t\t 70", .price = 70, .shownAbovePriceOnly = true},
+    {.line = "Gothic2 \t\t 6 \t\t\t 100", .price = 100, .shownAbovePriceOnly = true},
+    {.line = "Half-life2 \t\t 7 \t\t\t 150", .price = 150, .shownAbovePriceOnly = true},
+    {.line = "Stalker \t\t 8 \t\t\t 220", .price = 220, .shownAbovePriceOnly = true},
+    {.line = "Gothic3 \t\t 9 \t\t\t 350", .price = 350, .shownAbovePriceOnly = true},
+    {.line = "World of Warcraft \t 10 \t\t\t 500 \t (On-line игра)", .price = 500, .shownAbovePriceOnly = false},
+    {.line = "Half-life3 \t\t 11 \t\t\t 700", .price = 700, .shownAbovePriceOnly = true},
+    {.line = "Heroes of MightAndMagic5 12 \t\t\t 750", .price = 750, .shownAbovePriceOnly = false},
+    {.line = "Supreme Commander \t 13 \t\t\t 900", .price = 900, .shownAbovePriceOnly = false},
+    {.line = "Crysis \t\t\t 14 \t\t\t 1200", .price = 1200, .shownAbovePriceOnly = false},
+    {.line = "Heroes of MightAndMagic6 15 \t\t\t 1300", .price = 1300, .shownAbovePriceOnly = false},
+    {.line = "Lineage 3 \t\t 16 \t\t\t 1600 \t (On-line игра)", .price = 1600, .shownAbovePriceOnly = false},
 }};
 
 }  // namespace

@@ -24,19 +24,25 @@ struct Mission {
 };
 
 constexpr Mission kMissions[] = {
-    {std::nullopt, "Вы смогли взломать компьютер и скачать требующийся файл", 30, 10, std::nullopt, "", 0},
-    {30, "Вы смогли взломать компьютер и скачать требующийся файл", 50, 15, 30,
-     "Вы не смогли взломать компьютер и скачать требующийся файл", 60},
-    {80, "Вы смогли закачать в чужой компьютер вирус", 80, 40, 80, "Вы не смогли закачать в чужой компьютер вирус",
-     125},
-    {200, "Вы смогли взломать компьютер и скачать секретный файл", 150, 70, 200,
-     "Вы не смогли взломать компьютер и скачать секретный файл", 250},
+    {.successAbove = std::nullopt, .successLine = "Вы смогли взломать компьютер и скачать требующийся файл",
+     .reputationGain = 30, .moneyGain = 10, .failureAtMost = std::nullopt, .failureLine = "", .moneyLoss = 0},
+    {.successAbove = 30, .successLine = "Вы смогли взломать компьютер и скачать требующийся файл",
+     .reputationGain = 50, .moneyGain = 15, .failureAtMost = 30,
+     .failureLine = "Вы не смогли взломать компьютер и скачать требующийся файл", .moneyLoss = 60},
+    {.successAbove = 80, .successLine = "Вы смогли закачать в чужой компьютер вирус", .reputationGain = 80,
+     .moneyGain = 40, .failureAtMost = 80, .failureLine = "Вы не смогли закачать в чужой компьютер вирус",
+     .moneyLoss = 125},
+    {.successAbove = 200, .successLine = "Вы смогли взломать компьютер и скачать секретный файл",
+     .reputationGain = 150, .moneyGain = 70, .failureAtMost = 200,
+     .failureLine = "Вы не смогли взломать компьютер и скачать секретный файл", .moneyLoss = 250},
     // Missions 5 and 6 leave a band (above the failure limit, at most the success limit)
     // where an attempt neither succeeds nor fails: nothing is printed, nothing changes.
-    {800, "Вы смогли ограбить через интернет небольшой банк", 400, 200, 600,
-     "Вы не смогли ограбить через интернет небольшой банк", 600},
-    {2500, "Вы смогли ограбить через интернет большой банк", 800, 400, 2000,
-     "Вы не смогли ограбить через интернет большой банк", 1250},
+    {.successAbove = 800, .successLine = "Вы смогли ограбить через интернет небольшой банк", .reputationGain = 400,
+     .moneyGain = 200, .failureAtMost = 600, .failureLine = "Вы не смогли ограбить через интернет небольшой банк",
+     .moneyLoss = 600},
+    {.successAbove = 2500, .successLine = "Вы смогли ограбить через интернет большой банк", .reputationGain = 800,
+     .moneyGain = 400, .failureAtMost = 2000, .failureLine = "Вы не смогли ограбить через интернет большой банк",
+     .moneyLoss = 1250},
 };
 
 void attempt(Game& game, std::int16_t number, const Mission& mission) {

@@ -32,10 +32,10 @@ struct Scaling {
   std::array<double, 2> firstDivisors;
 };
 constexpr Scaling kScalings[] = {
-    {true, false, {1.8, 1.0}, {1.4, 1.0}},
-    {false, false, {2.5, 1.0}, {0.8, 1.0}},
-    {true, true, {0.9, 1.0}, {2.7, 1.0}},
-    {false, true, {2.5, 0.9}, {0.8, 2.7}},
+    {.even = true, .multipleOfThree = false, .thirdFactors = {1.8, 1.0}, .firstDivisors = {1.4, 1.0}},
+    {.even = false, .multipleOfThree = false, .thirdFactors = {2.5, 1.0}, .firstDivisors = {0.8, 1.0}},
+    {.even = true, .multipleOfThree = true, .thirdFactors = {0.9, 1.0}, .firstDivisors = {2.7, 1.0}},
+    {.even = false, .multipleOfThree = true, .thirdFactors = {2.5, 0.9}, .firstDivisors = {0.8, 2.7}},
 };
 
 const Scaling& scalingFor(std::int32_t drawNumber) {

@@ -45,11 +45,14 @@ struct OnlineGame {
 };
 
 constexpr OnlineGame kOnlineGames[] = {
-    {1, "1.World of Warcarft", 10, 10, &GameState::onlineHero1, 1, 6, 9, 3, 60, 7, firstGameWins, 2,
-     firstGameReward, 30},
+    {.number = 1, .menuLine = "1.World of Warcarft", .listedFrom = 10, .playedFrom = 10,
+     .level = &GameState::onlineHero1, .growthPerVisit = 1, .saleFactor = 6, .attackPerLevel = 9, .attackBase = 3,
+     .healthPerLevel = 60, .healthBase = 7, .winsOn = firstGameWins, .levelsPerWin = 2, .reward = firstGameReward,
+     .lossCost = 30},
     // Listed from 15 owned games, but only played from 16.
-    {2, "2.LineAge 3", 15, 16, &GameState::onlineHero2, 2, 13, 9, 8, 70, 5, secondGameWins, 3, secondGameReward,
-     20},
+    {.number = 2, .menuLine = "2.LineAge 3", .listedFrom = 15, .playedFrom = 16, .level = &GameState::onlineHero2,
+     .growthPerVisit = 2, .saleFactor = 13, .attackPerLevel = 9, .attackBase = 8, .healthPerLevel = 70,
+     .healthBase = 5, .winsOn = secondGameWins, .levelsPerWin = 3, .reward = secondGameReward, .lossCost = 20},
 };
 
 void characterVisit(Game& game, const OnlineGame& online) {

@@ -9,7 +9,7 @@
 namespace geekpath {
 namespace {
 
-constexpr std::size_t kInputChunk = 64 * 1024;
+constexpr std::size_t kInputChunk = std::size_t{64} * 1024;
 // Raw bytes of a nickname line kept for decoding; the rest of the line is dropped. Any
 // encoding needs far fewer bytes for 15 characters.
 constexpr std::size_t kRawLineLimit = 256;
@@ -19,17 +19,58 @@ constexpr int kEscape = 0x1B;
 
 }  // namespace
 
+namespace {
+
+// The digits of a value in plain signed decimal, formatted two at a time from a table
+// into the end of a buffer large enough that a fixed-size copy of kLongest bytes from the
+// first digit on stays inside it.
+constexpr std::size_t kLongest = 20;  // "-9223372036854775808"
+struct Decimal {
+  char buffer[2 * kLongest];
+  const char* first;
+  std::size_t size;
+};
+
+Decimal formatDecimal(std::int64_t value) {
+  static constexpr char kPairs[] =
+      "0001020304050607080910111213141516171819202122232425262728293031323334353637383940414243444546474849"
+      "5051525354555657585960616263646566676869707172737475767778798081828384858687888990919293949596979899";
+  Decimal d{};
+  char* const end = d.buffer + kLongest;
+  char* p = end;
+  std::uint64_t n = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+  while (n >= 100) {
+    const std::size_t pair = static_cast<std::size_t>(n % 100) * 2;
+    n /= 100;
+    p -= 2;
+    p[0] = kPairs[pair];
+    p[1] = kPairs[pair + 1];
+  }
+  if (n >= 10) {
+    p -= 2;
+    p[0] = kPairs[n * 2];
+    p[1] = kPairs[n * 2 + 1];
+  } else {
+    *--p = static_cast<char>('0' + n);
+  }
+  if (value < 0) *--p = '-';
+  d.first = p;
+  d.size = static_cast<std::size_t>(end - p);
+  return d;
+}
+
+}  // namespace
+
 void ConsoleIo::printNumber(std::int64_t value) {
+  const Decimal d = formatDecimal(value);
   // Digits and the sign are the same bytes in every terminal encoding: in the put area
-  // they are formatted in place.
-  constexpr std::ptrdiff_t kLongest = 20;  // "-9223372036854775808"
-  if (putEnd_ - put_ >= kLongest) {
-    put_ = std::to_chars(put_, put_ + kLongest, value).ptr;
+  // they go in with one copy of fixed size, of which only the digits count.
+  if (static_cast<std::size_t>(putEnd_ - put_) >= kLongest) {
+    std::memcpy(put_, d.first, kLongest);
+    put_ += d.size;
     return;
   }
-  char digits[kLongest];
-  const char* const end = std::to_chars(digits, digits + kLongest, value).ptr;
-  printSlow(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  printSlow(std::string_view(d.first, d.size));
 }
 
 void ConsoleIo::clearScreen() {
@@ -66,7 +107,7 @@ void StreamConsole::appendBytes(std::string_view bytes) {
       return;
     }
   }
-  std::memcpy(put_, bytes.data(), bytes.size());
+  bytes.copy(put_, bytes.size());
   put_ += bytes.size();
   resetPutArea();
 }
@@ -165,8 +206,8 @@ void StreamConsole::readLine(char* buffer, std::size_t capacity) {
   if (!truncated && !raw.empty() && raw.back() == '\r') raw.pop_back();
   if (capacity == 0) return;
   const std::string text = codec_.toCp866(raw, capacity - 1);
-  std::memset(buffer, 0, capacity);
-  std::memcpy(buffer, text.data(), text.size());
+  std::memset(buffer, 0, capacity);  // the text is shorter than the buffer: it ends in zeros
+  text.copy(buffer, text.size());
 }
 
 int StreamConsole::nextKeyByte(int timeoutMs) {

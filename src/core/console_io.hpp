@@ -31,7 +31,7 @@ class ConsoleIo {
   // printSlow.
   void printText(std::string_view utf8) {
     if (utf8.size() <= static_cast<std::size_t>(putEnd_ - put_)) {
-      std::memcpy(put_, utf8.data(), utf8.size());
+      utf8.copy(put_, utf8.size());  // unlike memcpy, well defined for an empty text
       put_ += utf8.size();
     } else {
       printSlow(utf8);
@@ -138,7 +138,7 @@ class StreamConsole : public ConsoleIo {
 
   TextCodec codec_;
   bool passThrough_;  // the terminal takes UTF-8 as it is
-  static constexpr std::size_t kOutputBufferSize = 64 * 1024;
+  static constexpr std::size_t kOutputBufferSize = std::size_t{64} * 1024;
   std::unique_ptr<char[]> output_;
   std::string converted_;  // scratch for a terminal encoding other than UTF-8
   bool flushing_ = false;

@@ -2,13 +2,14 @@
 // The one record of everything the game knows about the current player and game.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace geekpath {
 
-inline constexpr int kEventTableSize = 50;
-inline constexpr int kAltEventTables = 4;
-inline constexpr int kNameCapacity = 16;  // 15 characters and the terminating zero
+inline constexpr std::size_t kEventTableSize = 50;
+inline constexpr std::size_t kAltEventTables = 4;
+inline constexpr std::size_t kNameCapacity = 16;  // 15 characters and the terminating zero
 
 using EventTable = std::array<std::int16_t, kEventTableSize>;
 

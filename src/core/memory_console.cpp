@@ -18,6 +18,9 @@ MemoryConsole::MemoryConsole(std::string input, std::vector<std::string> keyBurs
       keyboard_(true),
       bursts_(std::move(keyBursts)) {}
 
+MemoryConsole::MemoryConsole(std::string input, TextCodec codec)
+    : StreamConsole(std::move(codec)), input_(std::move(input)) {}
+
 const std::string& MemoryConsole::output() {
   flush();
   return output_;

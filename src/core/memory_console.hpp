@@ -16,8 +16,10 @@ class MemoryConsole final : public StreamConsole {
   // Key waits read a keyboard of their own, as on a terminal. The keys arrive in bursts:
   // within a burst every byte is there at once; after a burst a timed read times out.
   MemoryConsole(std::string input, std::vector<std::string> keyBursts);
+  // Output in the given terminal encoding instead of UTF-8; output() then gives its bytes.
+  MemoryConsole(std::string input, TextCodec codec);
 
-  // Everything printed so far, UTF-8.
+  // Everything printed so far, in the console's encoding (UTF-8 unless given).
   [[nodiscard]] const std::string& output();
   // Forgets the output printed so far.
   void clearOutput();

@@ -104,12 +104,20 @@ struct DebtTier {
   std::int32_t fromDay;
   std::int32_t limit;
 };
-constexpr DebtTier kDebtTiers[] = {{200, -1000}, {100, -500}, {INT32_MIN, -200}};
+constexpr DebtTier kDebtTiers[] = {
+    {.fromDay = 200, .limit = -1000},
+    {.fromDay = 100, .limit = -500},
+    {.fromDay = INT32_MIN, .limit = -200},
+};
 
 std::string_view hasText(std::int16_t flag, std::string_view yes, std::string_view no) {
   return flag != 0 ? yes : no;
 }
 
+template <std::size_t N>
+void printPiece(ConsoleIo& io, const char (&text)[N]) {
+  io.printText(std::string_view(text, N - 1));
+}
 void printPiece(ConsoleIo& io, std::string_view text) { io.printText(text); }
 void printPiece(ConsoleIo& io, std::int32_t number) { io.printNumber(number); }
 

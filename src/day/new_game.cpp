@@ -1,5 +1,6 @@
 #include "day/new_game.hpp"
 
+#include <cstddef>
 #include <string_view>
 
 #include "core/random.hpp"
@@ -11,7 +12,7 @@ namespace {
 struct NameTableChoice {
   char first;
   char last;
-  int table;
+  std::size_t table;
 };
 constexpr NameTableChoice kNameTableChoices[] = {
     {'g', 'k', 0},
@@ -52,7 +53,7 @@ constexpr StartingBonus kStartingBonuses[] = {
 void rollEventTables(Game& game) {
   GameState& s = game.state;
   const auto roll = [&game] { return static_cast<std::int16_t>(nextRandom(game) % 14); };
-  for (int i = 0; i < kEventTableSize; ++i) {
+  for (std::size_t i = 0; i < kEventTableSize; ++i) {
     s.eventTable[i] = roll();
     for (EventTable& alt : s.eventTableAlt) alt[i] = roll();
   }

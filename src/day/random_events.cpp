@@ -20,17 +20,17 @@ struct PositionRule {
   std::int32_t shiftUpToDay;
 };
 constexpr PositionRule kPositionRules[] = {
-    {kNoFixedCode, kNoDayShift},  // 0
-    {8, kNoDayShift},             // 1
-    {12, kNoDayShift},            // 2
-    {8, kNoDayShift},             // 3
-    {8, 30},                      // 4
-    {kNoFixedCode, 100},          // 5
-    {13, kNoDayShift},            // 6
-    {kNoFixedCode, 40},           // 7
-    {9, kNoDayShift},             // 8
-    {kNoFixedCode, kNoDayShift},  // 9
-    {11, kNoDayShift},            // 10
+    {.fixedCode = kNoFixedCode, .shiftUpToDay = kNoDayShift},  // 0
+    {.fixedCode = 8, .shiftUpToDay = kNoDayShift},             // 1
+    {.fixedCode = 12, .shiftUpToDay = kNoDayShift},            // 2
+    {.fixedCode = 8, .shiftUpToDay = kNoDayShift},             // 3
+    {.fixedCode = 8, .shiftUpToDay = 30},                      // 4
+    {.fixedCode = kNoFixedCode, .shiftUpToDay = 100},          // 5
+    {.fixedCode = 13, .shiftUpToDay = kNoDayShift},            // 6
+    {.fixedCode = kNoFixedCode, .shiftUpToDay = 40},           // 7
+    {.fixedCode = 9, .shiftUpToDay = kNoDayShift},             // 8
+    {.fixedCode = kNoFixedCode, .shiftUpToDay = kNoDayShift},  // 9
+    {.fixedCode = 11, .shiftUpToDay = kNoDayShift},            // 10
 };
 
 // Late in the game the good events turn bad: codes 8 to 13 lose 5.
@@ -102,8 +102,9 @@ constexpr EventRow kEvents[] = {
     // The sum is taken in floating point; only the reputation's third is an integer division.
     {12, always, "Вы выиграли в лотереи",
      [](GameState& s) {
+       const std::int32_t reputationThird = s.reputation / 3;
        const double sum = static_cast<double>(s.money) + 1.5 * static_cast<double>(s.day) +
-                          static_cast<double>(s.reputation / 3);
+                          static_cast<double>(reputationThird);
        s.money = truncateTo<std::int32_t>(sum);
      }},
     {13, [](const GameState& s) { return s.gamesOwned >= 10; }, "Вы нашли коробку из под диска, но без игры!",
@@ -115,7 +116,7 @@ constexpr EventRow kEvents[] = {
 // the table (and from 0 should the cursor ever stand outside the table).
 int advanceCursor(GameState& s) {
   int next = s.eventCursor + 1;
-  if (next < 0 || next >= kEventTableSize) next = 0;
+  if (next < 0 || next >= static_cast<int>(kEventTableSize)) next = 0;
   s.eventCursor = static_cast<std::int16_t>(next);
   return next;
 }

@@ -43,10 +43,11 @@ struct PasswordGroup {
   std::array<std::string_view, 3> lines;  // empty lines are not printed
 };
 constexpr PasswordGroup kPasswordGroups[] = {
-    {12000, INT32_MIN,
-     {"30517.+20000 денег", "4619.дополнительная заработная плата", "4637.лучший процессор и оперативная память"}},
-    {INT32_MIN, 12000, {"5843.дополнительная крутость", "5861.лучший винтчестер и видеократа", ""}},
-    {13500, 13000, {"4673.игра пройденa", "", ""}},
+    {.minMoney = 12000, .minReputation = INT32_MIN,
+     .lines = {"30517.+20000 денег", "4619.дополнительная заработная плата", "4637.лучший процессор и оперативная память"}},
+    {.minMoney = INT32_MIN, .minReputation = 12000,
+     .lines = {"5843.дополнительная крутость", "5861.лучший винтчестер и видеократа", ""}},
+    {.minMoney = 13500, .minReputation = 13000, .lines = {"4673.игра пройденa", "", ""}},
 };
 
 // The word after the day count, by its last digit (the sign left aside).

@@ -11,7 +11,11 @@
 namespace geekpath {
 namespace {
 
-constexpr double kVersionNumber = 3.0;
+// The build passes the version of the project as a number literal, e.g. 3.0.
+#ifndef GEEKPATH_VERSION_NUMBER
+#error "GEEKPATH_VERSION_NUMBER must be defined by the build"
+#endif
+constexpr double kVersionNumber = GEEKPATH_VERSION_NUMBER;
 
 constexpr std::string_view kNotices[] = {
     "\t\t Студия ZAVEK GAMES представляет свою новую игру",

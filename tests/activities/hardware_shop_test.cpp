@@ -35,15 +35,6 @@ auto shopFields(const GameState& s) {
                     s.hasTvOut, s.hasWaterCooling, s.hasSpeakers, s.hasBigMonitor);
 }
 
-std::string joined(const std::vector<std::string_view>& texts) {
-  std::string out;
-  for (const std::string_view text : texts) {
-    out += text;
-    out += '\n';
-  }
-  return out;
-}
-
 struct ShopCase {
   const char* name;
   void (*setup)(GameState&);
@@ -263,7 +254,7 @@ TEST(HardwareShop, ShowingAndPurchaseRules) {
 
     hardwareShopScreen(game);
 
-    std::string output = kClear + kClear + kShopMenu + kClear + joined(c.shown);
+    std::string output = kClear + kClear + kShopMenu + kClear + lines(c.shown);
     if (!c.message.empty()) output += std::string(c.message) + "\n";
     EXPECT_EQ(io.output(), output);
     EXPECT_EQ(shopFields(game.state), shopFields(expected));

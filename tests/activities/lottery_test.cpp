@@ -10,6 +10,7 @@
 
 #include "activities/lottery.hpp"
 #include "core/memory_console.hpp"
+#include "support/files.hpp"
 #include "support/screen_text.hpp"
 
 namespace geekpath {
@@ -40,7 +41,7 @@ std::int32_t winningsOf(const std::vector<std::int16_t>& digits, std::int32_t dr
     third += d == 3;
     first += d == 4;
   }
-  if (drawNumber == 7) {  // odd, not a multiple of 3: x 2.5 and / 0.8
+  if (drawNumber == 1 || drawNumber == 7) {  // odd, not a multiple of 3: x 2.5 and / 0.8
     third = third * 5 / 2;
     first = first * 5 / 4;
   } else if (drawNumber == 2) {  // even, not a multiple of 3: x 1.8 and / 1.4
@@ -248,6 +249,34 @@ TEST(Lottery, MoreTicketsThanTheTableReadEntriesAgain) {
   EXPECT_EQ(io.output(), screenText(2) + wonLine(won));
   EXPECT_EQ(game.state.money, 5 + won);
   EXPECT_EQ(game.state.lotteryDayCount, 2);
+}
+
+// The session folder lottery-follows-the-generator freezes what the built game shows on
+// two lottery visits; its numbers must be the generator's. Day 1, with the money bonus:
+// 9 tickets on draw 1 from position 0 of the table drawn after the event-table roll's 250
+// draws. Day 2: every ticket the money buys, on draw 2 from position 10 (9 draws and one
+// end of day), the table drawn next.
+TEST(Lottery, SessionFolderFollowsTheGenerator) {
+  std::uint32_t seed = 1;
+  for (int i = 0; i < 250; ++i) (void)draw(seed);
+  const Table day1 = tableAfter(seed);
+  for (int i = 0; i < 300; ++i) (void)draw(seed);
+  const Table day2 = tableAfter(seed);
+  const std::int32_t won1 = winningsOf({day1.begin(), day1.begin() + 9}, 1);
+  const std::int32_t money2 = 90 - 90 + won1 + 10;
+  const std::int32_t tickets2 = money2 / 10;
+  ASSERT_LT(tickets2, 289) << "the script assumes no wrap on day 2";
+  const std::int32_t won2 = winningsOf({day2.begin() + 10, day2.begin() + 10 + tickets2}, 2);
+  const std::int32_t money3 = money2 - 10 * tickets2 + won2 + 10;
+
+  const std::string folder = GEEKPATH_SESSIONS_DIR "/lottery-follows-the-generator/";
+  EXPECT_EQ(testing::readFile(folder + "input"), "\nnick\n\n\n\n1\n1\n5\n9\n5\n" + std::to_string(tickets2) + "\n");
+  using testing::kEarlyDayMenu;
+  using testing::startingPanel;
+  const std::string days = kClear + startingPanel(90, 1) + kEarlyDayMenu + screenText(1) + wonLine(won1) + kClear +
+                           startingPanel(money2, 2) + kEarlyDayMenu + screenText(2) + wonLine(won2) + kClear +
+                           startingPanel(money3, 3) + kEarlyDayMenu;
+  EXPECT_TRUE(testing::readFile(folder + "expected-output").ends_with(days));
 }
 
 }  // namespace

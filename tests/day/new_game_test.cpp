@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstddef>
 #include <cstring>
+#include <optional>
 
 #include "core/memory_console.hpp"
 #include "core/random.hpp"
@@ -38,9 +40,9 @@ TEST(RollEventTables, FirstEightEntriesOfAllFiveTables) {
       {12, 12, 13, 11, 13, 6, 2, 11},
       {3, 6, 7, 4, 12, 1, 7, 10},
   }};
-  for (int i = 0; i < 8; ++i) {
+  for (std::size_t i = 0; i < 8; ++i) {
     EXPECT_EQ(s.eventTable[i], expected[0][i]) << i;
-    for (int t = 0; t < 4; ++t) EXPECT_EQ(s.eventTableAlt[t][i], expected[t + 1][i]) << t << "," << i;
+    for (std::size_t t = 0; t < 4; ++t) EXPECT_EQ(s.eventTableAlt[t][i], expected[t + 1][i]) << t << "," << i;
   }
   for (const EventTable& table : s.eventTableAlt) {
     for (const std::int16_t code : table) EXPECT_TRUE(code >= 0 && code <= 13);
@@ -51,10 +53,10 @@ TEST(RollEventTables, FirstEightEntriesOfAllFiveTables) {
 TEST(RollEventTables, NicknameSecondLetterChoosesTheTable) {
   struct Case {
     const char* name;
-    int alt;  // -1: the table keeps its own roll
+    std::optional<std::size_t> alt;  // none: the table keeps its own roll
   } cases[] = {
       {"ag", 0}, {"ah", 0}, {"ak", 0}, {"al", 1}, {"ap", 1}, {"aq", 2}, {"au", 2}, {"av", 3},
-      {"az", 3}, {"aa", -1}, {"af", -1}, {"aH", -1}, {"a1", -1}, {"a", -1}, {"", -1}, {"a{", -1},
+      {"az", 3}, {"aa", {}}, {"af", {}}, {"aH", {}}, {"a1", {}}, {"a", {}}, {"", {}}, {"a{", {}},
   };
   for (const Case& c : cases) {
     MemoryConsole io("");
@@ -62,11 +64,11 @@ TEST(RollEventTables, NicknameSecondLetterChoosesTheTable) {
     setName(game.state, c.name);
     rollEventTables(game);
     const GameState& s = game.state;
-    if (c.alt < 0) {
+    if (!c.alt) {
       EXPECT_EQ(s.eventTable[0], 13) << c.name;
       EXPECT_EQ(s.eventTable[3], 1) << c.name;
     } else {
-      EXPECT_EQ(s.eventTable, s.eventTableAlt[c.alt]) << c.name;
+      EXPECT_EQ(s.eventTable, s.eventTableAlt[*c.alt]) << c.name;
     }
   }
 }

@@ -15,7 +15,7 @@
 #include "day/day_loop.hpp"
 #include "day/victory.hpp"
 #include "platform/platform.hpp"
-#include "support/scratch_files.hpp"
+#include "support/files.hpp"
 #include "support/screen_text.hpp"
 
 namespace geekpath {

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <unistd.h>
 
+#include <string>
+
+#include "support/files.hpp"
 #include "support/pty_session.hpp"
 
 namespace geekpath::testing {
@@ -110,6 +114,38 @@ TEST(TerminalSafety, HangUpEndsTheGameAtOnceWithStatusZero) {
     EXPECT_TRUE(exit.exited);
     EXPECT_EQ(exit.status, 0);
   }
+}
+
+TEST(TerminalSafety, HangUpDuringAWriteLosesNoOutput) {
+  // A slot whose nickname record is 300000 bytes long: the load screen's summary of it
+  // is far more than the output pipe holds unread, so the game blocks in a write, and
+  // the hang-up comes then.
+  const std::string folder = makeScratchFolder();
+  const std::string name(300'000, 'a');
+  writeFile(folder + "/save1.sav", name + ";\r\n1;\r\n2;\r\n3;\r\n");
+  PtySession game({.folder = folder, .outputToPipe = true});
+  reachMainMenu(game);
+  game.send("2\n");
+  // The first signal cuts the blocked write short after the bytes it took; the second
+  // finds the next write blocked before any byte, so that the write fails outright.
+  for (int signals = 0; signals < 2; ++signals) {
+    bool blocked = false;
+    for (int i = 0; i < 500 && !blocked; ++i) {
+      blocked = game.gameInWrite() && game.gameState() == 'S';
+      if (!blocked) usleep(10'000);
+    }
+    ASSERT_TRUE(blocked);
+    kill(game.pid(), SIGHUP);
+    usleep(50'000);
+  }
+  const PtySession::Exit exit = game.waitExit();
+  EXPECT_TRUE(exit.exited);
+  EXPECT_EQ(exit.status, 0);
+  // Everything printed goes out whole, and the game ends at its next read.
+  const std::string expectedEnd = "пользователь:" + name + "\nДень:1\nДеньги:2\nКрутость:3\n" +
+                                  "\t\t\tСлот 2\nпользователь:\nДень:0\nДеньги:0\nКрутость:0\n";
+  EXPECT_NE(game.screen().find(expectedEnd), std::string::npos);
+  EXPECT_TRUE(game.screen().ends_with("Выберите слот для загрузки:\n"));
 }
 
 TEST(TerminalSafety, KeysTypedAheadAreTakenInOrder) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,7 +12,7 @@
 #include "day/day_loop.hpp"
 #include "persistence/load_screen.hpp"
 #include "persistence/save_file.hpp"
-#include "support/scratch_files.hpp"
+#include "support/files.hpp"
 #include "support/screen_text.hpp"
 
 namespace geekpath {
@@ -114,9 +116,9 @@ TEST(LoadScreen, LoadsTheSlotAndTheDayLoopSkipsTheBonus) {
 TEST(LoadScreen, LoadedNicknameChoosesTheEventTable) {
   struct Case {
     const char* name;
-    int table;  // -1: the event table keeps its own roll
+    std::optional<std::size_t> table;  // none: the event table keeps its own roll
   };
-  const Case cases[] = {{"zh", 0}, {"al", 1}, {"xq", 2}, {"au", 2}, {"xz", 3}, {"ab", -1}, {"aH", -1}, {"a", -1}};
+  const Case cases[] = {{"zh", 0}, {"al", 1}, {"xq", 2}, {"au", 2}, {"xz", 3}, {"ab", {}}, {"aH", {}}, {"a", {}}};
   for (const Case& c : cases) {
     MemoryConsole io("1\n");
     Game game(io, makeScratchFolder());
@@ -125,10 +127,10 @@ TEST(LoadScreen, LoadedNicknameChoosesTheEventTable) {
     ASSERT_TRUE(loadScreen(game));
     EXPECT_THROW(runDayLoop(game), EndOfInput);
     const GameState& s = game.state;
-    const EventTable& expected = c.table < 0 ? EventTable{13, 2, 7, 1, 9, 6, 1, 4} : s.eventTableAlt[c.table];
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(s.eventTable[i], expected[i]) << c.name << " entry " << i;
-    if (c.table >= 0) {
-      EXPECT_EQ(s.eventTable, s.eventTableAlt[c.table]) << c.name;
+    const EventTable& expected = c.table ? s.eventTableAlt[*c.table] : EventTable{13, 2, 7, 1, 9, 6, 1, 4};
+    for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(s.eventTable[i], expected[i]) << c.name << " entry " << i;
+    if (c.table) {
+      EXPECT_EQ(s.eventTable, s.eventTableAlt[*c.table]) << c.name;
     }
   }
 }

@@ -18,7 +18,7 @@
 
 #include "core/memory_console.hpp"
 #include "persistence/save_file.hpp"
-#include "support/scratch_files.hpp"
+#include "support/files.hpp"
 
 namespace geekpath {
 namespace {

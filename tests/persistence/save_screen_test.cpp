@@ -9,7 +9,7 @@
 #include "core/memory_console.hpp"
 #include "persistence/save_file.hpp"
 #include "persistence/save_screen.hpp"
-#include "support/scratch_files.hpp"
+#include "support/files.hpp"
 #include "support/screen_text.hpp"
 
 namespace geekpath {

@@ -68,6 +68,19 @@ TEST(StartUp, EndOfInputAtEachWaitEndsIt) {
   }
 }
 
+TEST(PlayGame, EndsQuietlyWhereverTheInputEnds) {
+  // The whole program: start-up, a new game, a day and a quit question, cut anywhere.
+  const std::string script = "\nnick\n\n\n\n1\n0\n8\n0\n2\n";
+  std::size_t longest = 0;
+  for (std::size_t length = 0; length <= script.size(); ++length) {
+    MemoryConsole io(script.substr(0, length));
+    Game game(io);
+    EXPECT_NO_THROW(playGame(game)) << length;
+    EXPECT_GE(io.output().size(), longest) << "a longer input shows no less";
+    longest = io.output().size();
+  }
+}
+
 TEST(Art, PictureLayout) {
   for (const std::string_view row : kPicture) {
     ASSERT_TRUE(row.starts_with("\t"));

@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <sys/ioctl.h>
+#include <sys/syscall.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -28,12 +29,15 @@ int millisecondsLeft(Clock::time_point deadline) {
 }
 }  // namespace
 
-PtySession::PtySession(std::vector<std::string> environment) {
+PtySession::PtySession(const Options& options) {
   if (openpty(&master_, &slave_, nullptr, nullptr, nullptr) != 0) throw std::runtime_error("openpty failed");
+  std::vector<std::string> environment = options.environment;
+  const std::string& folder = options.folder;
+  int outputPipe[2] = {-1, -1};
+  if (options.outputToPipe && pipe(outputPipe) != 0) throw std::runtime_error("pipe failed");
   std::vector<char*> envp;
   for (std::string& entry : environment) envp.push_back(entry.data());
   envp.push_back(nullptr);
-  const std::string folder = "/tmp";
   tcgetattr(slave_, &initialMode_);
 
   // The child stands in for a shell: it leads the terminal's session and runs the game
@@ -54,7 +58,11 @@ PtySession::PtySession(std::vector<std::string> environment) {
     if (game == 0) {
       setpgid(0, 0);
       dup2(slave_, STDIN_FILENO);
-      dup2(slave_, STDOUT_FILENO);
+      dup2(options.outputToPipe ? outputPipe[1] : slave_, STDOUT_FILENO);
+      if (options.outputToPipe) {
+        close(outputPipe[0]);
+        close(outputPipe[1]);
+      }
       dup2(slave_, STDERR_FILENO);
       close(slave_);
       close(pidPipe[1]);
@@ -80,6 +88,12 @@ PtySession::PtySession(std::vector<std::string> environment) {
   if (read(pidPipe[0], &pid_, sizeof pid_) != static_cast<ssize_t>(sizeof pid_)) pid_ = -1;
   close(pidPipe[0]);
   fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
+  screenFd_ = master_;
+  if (options.outputToPipe) {
+    close(outputPipe[1]);
+    screenFd_ = outputPipe[0];
+    fcntl(screenFd_, F_SETFL, fcntl(screenFd_, F_GETFL) | O_NONBLOCK);
+  }
 }
 
 PtySession::~PtySession() {
@@ -88,6 +102,7 @@ PtySession::~PtySession() {
     kill(shell_, SIGKILL);
     waitpid(shell_, nullptr, 0);
   }
+  if (screenFd_ >= 0 && screenFd_ != master_) close(screenFd_);
   if (master_ >= 0) close(master_);
   if (slave_ >= 0) close(slave_);
 }
@@ -104,12 +119,12 @@ void PtySession::send(std::string_view keys) {
 }
 
 void PtySession::readAvailable(int timeoutMs) {
-  if (master_ < 0) return;
-  pollfd fd = {master_, POLLIN, 0};
+  if (screenFd_ < 0) return;
+  pollfd fd = {screenFd_, POLLIN, 0};
   if (poll(&fd, 1, timeoutMs) <= 0) return;
   char buffer[4096];
   for (;;) {
-    const ssize_t n = read(master_, buffer, sizeof buffer);
+    const ssize_t n = read(screenFd_, buffer, sizeof buffer);
     if (n <= 0) return;
     screen_.append(buffer, static_cast<std::size_t>(n));
   }
@@ -191,6 +206,7 @@ double PtySession::gameCpuSeconds() const {
 }
 
 void PtySession::hangUp() {
+  if (screenFd_ == master_) screenFd_ = -1;
   close(master_);
   master_ = -1;
   close(slave_);
@@ -200,6 +216,14 @@ void PtySession::hangUp() {
 bool sameMode(const termios& a, const termios& b) {
   return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
          a.c_lflag == b.c_lflag && std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
+}
+
+bool PtySession::gameInWrite() const {
+  // The first field of /proc/<pid>/syscall is the number of the call the process is in.
+  std::ifstream in("/proc/" + std::to_string(pid_) + "/syscall");
+  long number = -1;
+  in >> number;
+  return number == SYS_write;
 }
 
 }  // namespace geekpath::testing

@@ -12,9 +12,18 @@
 
 namespace geekpath::testing {
 
+struct PtyOptions {
+  std::vector<std::string> environment = {"LC_ALL=C.UTF-8", "TERM=dumb"};
+  std::string folder = "/tmp";
+  // Standard output to a pipe read as the screen, instead of the terminal.
+  bool outputToPipe = false;
+};
+
 class PtySession {
  public:
-  explicit PtySession(std::vector<std::string> environment = {"LC_ALL=C.UTF-8", "TERM=dumb"});
+  using Options = PtyOptions;
+  explicit PtySession(std::vector<std::string> environment) : PtySession(Options{.environment = std::move(environment)}) {}
+  explicit PtySession(const Options& options = {});
   ~PtySession();
   PtySession(const PtySession&) = delete;
   PtySession& operator=(const PtySession&) = delete;
@@ -49,11 +58,14 @@ class PtySession {
   [[nodiscard]] double gameCpuSeconds() const;
   // Closes the master side: the terminal hangs up.
   void hangUp();
+  // Whether the game is blocked in a write to the terminal right now.
+  [[nodiscard]] bool gameInWrite() const;
 
  private:
   void readAvailable(int timeoutMs);
 
   int master_ = -1;
+  int screenFd_ = -1;  // where the screen is read: the master side, or the output pipe
   int slave_ = -1;  // kept open so the mode can be read, and after a hang-up none
   pid_t shell_ = -1;
   pid_t pid_ = -1;  // the game

@@ -1,7 +1,7 @@
 #pragma once
 // Small helpers for writing the expected screen texts of a test.
 
-#include <initializer_list>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -11,7 +11,7 @@ namespace geekpath::testing {
 inline const std::string kClear(121, '\n');
 
 // The lines, each followed by a line feed.
-inline std::string lines(std::initializer_list<std::string_view> texts) {
+inline std::string lines(const std::vector<std::string_view>& texts) {
   std::string out;
   for (const std::string_view text : texts) {
     out += text;

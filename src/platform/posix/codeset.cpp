@@ -7,7 +7,8 @@
 namespace geekpath::platform {
 namespace {
 
-const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
+// iconv_open's failure value, (iconv_t)-1, is an integer made a pointer by the interface.
+const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);  // NOLINT(performance-no-int-to-ptr)
 
 class IconvCodeset final : public ForeignCodeset {
  public:
