@@ -105,5 +105,21 @@ TEST(TextCodec, TypedTextToCp866) {
   EXPECT_EQ(codecFor("UTF-8").toCp866(std::string(20, 'a'), 15), std::string(15, 'a'));
 }
 
+// Names as a locale or a console spells them reach the system's converter (iconv, or the
+// Windows code pages by number).
+TEST(TextCodec, OtherCodesetNamesThroughTheSystem) {
+  for (const char* name : {"ISO-8859-5", "iso8859-5", "koi8-r", "KOI8-U"}) {
+    EXPECT_EQ(codecFor(name).kind(), TextCodec::Kind::Foreign) << name;
+  }
+  EXPECT_EQ(codecFor("ISO-8859-5").toCp866("\xDD\xD8\xDA", 15), "\xAD\xA8\xAA");  // "ник"
+  std::string iso;
+  codecFor("ISO-8859-5").appendFromUtf8(iso, "Ёж╬");
+  EXPECT_EQ(iso, "\xA1\xD6?");
+  // Latin code pages cannot show Cyrillic: UTF-8.
+  EXPECT_EQ(codecFor("CP1252").kind(), TextCodec::Kind::Utf8);
+  EXPECT_EQ(codecFor("CP437").kind(), TextCodec::Kind::Utf8);
+  EXPECT_EQ(codecFor("no-such-codeset").kind(), TextCodec::Kind::Utf8);
+}
+
 }  // namespace
 }  // namespace geekpath
