@@ -31,6 +31,7 @@ constexpr DWORD kControlCExit = 0xC000013A;
 // the event does not interrupt, with its output already flushed).
 constexpr DWORD kEventGraceMs = 500;
 constexpr std::size_t kWideChunk = 4096;
+constexpr int kMaxInterruptedReads = 20;
 
 // What the console event handler needs: it runs on a thread of its own.
 struct FoundConsole {
@@ -127,6 +128,7 @@ class WindowsConsole final : public StreamConsole {
   bool cp866Stream_;           // redirected input is CP866 while the codec is UTF-8
   std::string typedBytes_;     // converted console input not yet handed over
   bool consoleEnded_ = false;  // Ctrl+Z came
+  int interruptedReads_ = 0;   // console line reads cut short in a row
   wchar_t highSurrogate_ = 0;  // the first half of a character split between two reads
   std::deque<int> keys_;       // bytes (or extended keys) of key events not yet handed over
   std::string outputTail_;     // the start of a UTF-8 sequence the next write completes
@@ -154,9 +156,12 @@ std::size_t WindowsConsole::readConsoleLine(char* buffer, std::size_t size) {
     endIfEventCame();
     if (read == 0 || got == 0) {
       awaitEvent();
-      if (read == 0 && error != ERROR_OPERATION_ABORTED) return 0;  // the console is gone
-      continue;
+      // A read cut short with no console event after it is tried again, a few times; an
+      // empty or failed read means the console is gone.
+      if (read == 0 && error == ERROR_OPERATION_ABORTED && ++interruptedReads_ < kMaxInterruptedReads) continue;
+      return 0;
     }
+    interruptedReads_ = 0;
     std::wstring_view line(wide, got);
     // Ctrl+Z ends the input; the text typed before it still counts.
     if (const std::size_t stop = line.find(L'\x1A'); stop != std::wstring_view::npos) {
