@@ -2,12 +2,11 @@
 // its save and score files in a scratch folder that is emptied before every input. The
 // game must end on every input: the end of input ends it.
 
-#include <dirent.h>
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
+#include <random>
 #include <string>
 
 #include "core/memory_console.hpp"
@@ -17,21 +16,24 @@ namespace {
 
 const std::string& scratchFolder() {
   static const std::string folder = [] {
-    std::string pattern = "/tmp/geekpath-fuzz-XXXXXX";
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    return pattern;
+    std::mt19937_64 names(std::random_device{}());
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      const std::filesystem::path path = base / ("geekpath-fuzz-" + std::to_string(names() % 1000000000));
+      std::error_code error;
+      if (std::filesystem::create_directory(path, error)) return path.generic_string();
+    }
+    std::abort();
   }();
   return folder;
 }
 
 void emptyFolder(const std::string& folder) {
-  DIR* dir = opendir(folder.c_str());
-  if (dir == nullptr) return;
-  while (const dirent* entry = readdir(dir)) {
-    const std::string name = entry->d_name;
-    if (name != "." && name != "..") unlink((folder + "/" + name).c_str());
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    std::error_code ignored;
+    std::filesystem::remove(entry.path(), ignored);
   }
-  closedir(dir);
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "core/memory_console.hpp"
 #include "day/day_loop.hpp"
 #include "day/victory.hpp"
+#include "platform/platform.hpp"
 #include "support/files.hpp"
 #include "support/screen_text.hpp"
 
@@ -72,7 +73,37 @@ struct ScratchFolder {
   }
 };
 
-std::string scoresIn(const std::string& folder) { return testing::readFile(folder + "/SCORES.txt"); }
+std::string rawScoresIn(const std::string& folder) { return testing::readFile(folder + "/SCORES.txt"); }
+
+// The score file with the system's text line ends (CR LF on Windows) read as LF, so that
+// the expected records serve every system; rawScoresIn checks the line ends themselves.
+std::string scoresIn(const std::string& folder) {
+  const std::string text = rawScoresIn(folder);
+  const std::string_view lineEnd = platform::kTextLineEnd;
+  std::string out;
+  for (std::size_t at = 0; at < text.size();) {
+    if (text.compare(at, lineEnd.size(), lineEnd) == 0) {
+      out += '\n';
+      at += lineEnd.size();
+    } else {
+      out += text[at++];
+    }
+  }
+  return out;
+}
+
+// The text with each LF made the system's text line end.
+std::string withTextLineEnds(std::string_view text) {
+  std::string out;
+  for (const char c : text) {
+    if (c == '\n') {
+      out += platform::kTextLineEnd;
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
 
 TEST(Victory, EveryConditionIsNeeded) {
   struct Case {
@@ -108,7 +139,7 @@ TEST(Victory, EveryConditionIsNeeded) {
 }
 
 TEST(Victory, ScoreRecordBytes) {
-  // Labels in CP1251, the nickname "ник" as its CP866 bytes, LF line ends.
+  // Labels in CP1251, the nickname "ник" as its CP866 bytes, the system's text line ends.
   const ScratchFolder scratch;
   const std::string& folder = scratch.path;
   MemoryConsole io("");
@@ -119,13 +150,13 @@ TEST(Victory, ScoreRecordBytes) {
   game.state.money = 20000;
   game.state.reputation = 16000;
   appendScoreRecord(game);
-  EXPECT_EQ(scoresIn(folder),
+  EXPECT_EQ(rawScoresIn(folder), withTextLineEnds(
             "\n"
             "  \t\xAD\xA8\xAA\n"
             "\xE8\xE3\xF0\xE0 \xEF\xF0\xEE\xE9\xE4\xE5\xED\xE0 \xE7\xE0 21 \xE4\xE5\xED\xFC\n"
             "\xED\xE0\xE1\xF0\xEE\xED\xEE \xEA\xF0\xF3\xF2\xEE\xF1\xF2\xE8 16000\n"
             "\xC7\xE0\xF0\xE0\xE1\xEE\xF2\xE0\xED\xEE \xE4\xE5\xED\xE5\xE3 20000\n"
-            " \xCD\xE0\xE1\xF0\xE0\xED\xEE \xEF\xF0\xE8\xE7\xEE\xE2\xFB\xF5 \xEE\xF7\xEA\xEE\xE2 3809523\n");
+            " \xCD\xE0\xE1\xF0\xE0\xED\xEE \xEF\xF0\xE8\xE7\xEE\xE2\xFB\xF5 \xEE\xF7\xEA\xEE\xE2 3809523\n"));
   EXPECT_EQ(io.output(), "");
 }
 

@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
+#include <filesystem>
 #include <string>
 
 #include "core/memory_console.hpp"
@@ -100,7 +99,7 @@ TEST(SaveScreen, SlotOutsideOneToFiveWritesNothing) {
 TEST(SaveScreen, SlotThatCannotBeWrittenSaysSo) {
   MemoryConsole io("1\n");
   Game game(io, makeScratchFolder());
-  ASSERT_EQ(mkdir(game.filePath("save1.sav").c_str(), 0755), 0);
+  ASSERT_TRUE(std::filesystem::create_directory(game.filePath("save1.sav")));
   writeFile(game.filePath("save2.sav"), "keep;\r\n3;\r\n");
   saveScreen(game);
   EXPECT_EQ(io.output(), kClear + slotsWith(2, slotLines(2, "keep", 3, 0, 0)) +

@@ -1,23 +1,20 @@
 #include "support/files.hpp"
 
-#include <sys/stat.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
 
 namespace geekpath::testing {
-
 namespace {
 
 // Every scratch folder of the test process, removed with its files when the process ends.
 struct ScratchFolders {
-  std::vector<std::string> paths;
+  std::vector<std::filesystem::path> paths;
   ~ScratchFolders() {
-    for (const std::string& path : paths) {
+    for (const std::filesystem::path& path : paths) {
       std::error_code ignored;
       std::filesystem::remove_all(path, ignored);
     }
@@ -28,11 +25,17 @@ ScratchFolders gScratchFolders;
 }  // namespace
 
 std::string makeScratchFolder() {
-  const char* base = std::getenv("TMPDIR");
-  std::string pattern = std::string(base != nullptr && *base != 0 ? base : "/tmp") + "/geekpath-test-XXXXXX";
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  gScratchFolders.paths.push_back(pattern);
-  return pattern;
+  static std::mt19937_64 names(std::random_device{}());
+  const std::filesystem::path base = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::filesystem::path folder = base / ("geekpath-test-" + std::to_string(names() % 1000000000));
+    std::error_code error;
+    if (std::filesystem::create_directory(folder, error)) {
+      gScratchFolders.paths.push_back(folder);
+      return folder.generic_string();
+    }
+  }
+  throw std::runtime_error("no scratch folder could be made");
 }
 
 std::string readFile(const std::string& path) {
@@ -48,8 +51,8 @@ void writeFile(const std::string& path, std::string_view bytes) {
 }
 
 bool fileExists(const std::string& path) {
-  struct stat info {};
-  return stat(path.c_str(), &info) == 0;
+  std::error_code error;
+  return std::filesystem::exists(std::filesystem::symlink_status(path, error));
 }
 
 }  // namespace geekpath::testing
