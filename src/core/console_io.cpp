@@ -17,10 +17,6 @@ constexpr std::size_t kRawLineLimit = 256;
 constexpr int kEscapeSequenceMs = 50;
 constexpr int kEscape = 0x1B;
 
-}  // namespace
-
-namespace {
-
 // The digits of a value in plain signed decimal, formatted two at a time from a table
 // into the end of a buffer large enough that a fixed-size copy of kLongest bytes from the
 // first digit on stays inside it.
