@@ -160,18 +160,14 @@ std::string cp866ToUtf8(std::string_view cp866) {
   return out;
 }
 
-namespace {
-
 std::string normalisedCodeset(std::string_view codeset) {
   std::string name;
   for (const char ch : codeset) {
-    if (ch == '-' || ch == '_') continue;
+    if (ch == '-' || ch == '_' || ch == ' ') continue;
     name += static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
   }
   return name;
 }
-
-}  // namespace
 
 TextCodec::TextCodec(Kind kind) : kind_(kind) {}
 TextCodec::TextCodec(TextCodec&&) noexcept = default;

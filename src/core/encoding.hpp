@@ -33,6 +33,10 @@ void appendUtf8(std::string& out, char32_t c);
 [[nodiscard]] std::string utf8ToCp1251(std::string_view utf8);
 [[nodiscard]] std::string cp866ToUtf8(std::string_view cp866);
 
+// A codeset name as the tables and converters compare it: upper case, without '-', '_'
+// and spaces ("koi8-r" and "KOI8_R" are both "KOI8R").
+[[nodiscard]] std::string normalisedCodeset(std::string_view codeset);
+
 // A codeset without a table of our own, converted by the operating system. Each call
 // converts one whole piece (a character or a few bytes) and appends it to out; false when
 // the piece cannot be converted whole, and then out is unchanged.

@@ -2,7 +2,6 @@
 // WideCharToMultiByte. A codeset name (as a locale or a caller would spell it: "CP866",
 // "KOI8-R", "windows-1252", "65001") is turned into the code page number first.
 
-#include <cctype>
 #include <charconv>
 #include <string>
 
@@ -11,16 +10,6 @@
 
 namespace geekpath::platform {
 namespace {
-
-// Upper case, without '-', '_' and spaces: "koi8-r" and "KOI8_R" are both "KOI8R".
-std::string squeezed(std::string_view name) {
-  std::string out;
-  for (const char c : name) {
-    if (c == '-' || c == '_' || c == ' ') continue;
-    out += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  }
-  return out;
-}
 
 // The number after prefix in name, or 0.
 UINT numberAfter(std::string_view name, std::string_view prefix) {
@@ -32,7 +21,7 @@ UINT numberAfter(std::string_view name, std::string_view prefix) {
 }
 
 UINT codePageOf(std::string_view codeset) {
-  const std::string name = squeezed(codeset);
+  const std::string name = normalisedCodeset(codeset);
   struct Named {
     std::string_view name;
     UINT codePage;
