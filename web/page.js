@@ -1,0 +1,210 @@
+// The page: the terminal widget, the game run by run, and the saves panel. The game itself
+// is geekpath.js and geekpath.wasm (createGeekpath), the same build the Node.js runner
+// starts; console.js and files.js are its console and its files here.
+
+import { Terminal } from './xterm.mjs';
+import { terminalConsole } from './console.js';
+import { openFiles } from './files.js';
+
+const SLOTS = ['save1.sav', 'save2.sav', 'save3.sav', 'save4.sav', 'save5.sav'];
+const SCORES = 'SCORES.txt';
+// Far more than any save file the game writes (a few hundred bytes).
+const MAX_UPLOAD = 64 * 1024;
+const COLUMNS = 80;
+const FONT_SIZES = { largest: 18, smallest: 6 };
+
+const $ = (id) => document.getElementById(id);
+
+const term = new Terminal({
+  convertEol: true,  // a line feed also returns the carriage, as a terminal's output does
+  cursorBlink: true,
+  fontFamily: '"DejaVu Sans Mono", "Liberation Mono", "Cascadia Mono", Consolas, Menlo, "Courier New", monospace',
+  fontSize: FONT_SIZES.largest,
+  scrollback: 2000,
+});
+window.geekpathTerminal = term;
+term.open($('terminal'));
+
+// The widget's cell size in CSS pixels, from its renderer once it has measured the font.
+const cellSize = () => term._core?._renderService?.dimensions?.css?.cell;
+
+// At least 80 columns across the window, the font made smaller where it must be, and as
+// many rows as the height leaves (about 32 on a desktop window).
+function fit() {
+  const box = $('terminal').getBoundingClientRect();
+  const width = box.width;
+  const height = Math.max(window.innerHeight - $('below').offsetHeight - box.top - 8, 100);
+  let size = FONT_SIZES.largest;
+  term.options.fontSize = size;
+  while (size > FONT_SIZES.smallest && (cellSize()?.width ?? 0) * COLUMNS > width) {
+    term.options.fontSize = --size;
+  }
+  const cell = cellSize();
+  if (!cell || !cell.width || !cell.height) return;
+  term.resize(Math.max(COLUMNS, Math.floor(width / cell.width)), Math.max(10, Math.floor(height / cell.height)));
+}
+fit();
+window.addEventListener('resize', fit);
+
+// Ctrl+C copies a selection (the browser's copy event, which the widget answers);
+// without one it reaches the game's console, which ignores it.
+term.attachCustomKeyEventHandler((event) => !(event.type === 'keydown' && (event.ctrlKey || event.metaKey) &&
+  !event.altKey && event.key.toLowerCase() === 'c' && term.hasSelection()));
+
+$('reader').addEventListener('change', () => {
+  term.options.screenReaderMode = $('reader').checked;
+});
+
+const files = await openFiles();
+if (!files.available) say('Браузер не даёт странице хранилища: сохранения не будут записаны.');
+
+function say(text) {
+  $('status').textContent = text;
+}
+
+// One run of the program: one game, as in a console.
+let running = null;
+
+async function play() {
+  $('again').hidden = true;
+  say('');
+  term.reset();
+  const pageConsole = terminalConsole(term);
+  running = pageConsole;
+  const typed = term.onData((data) => pageConsole.type(data));
+  try {
+    const game = await createGeekpath({
+      geekpathHost: {
+        ...pageConsole.host,
+        readFile: (name, maxBytes) => files.read(name, maxBytes),
+        replaceFile: async (name, bytes) => {
+          const done = await files.replace(name, bytes);
+          showSaves();
+          return done;
+        },
+        appendFile: async (name, bytes) => {
+          const done = await files.append(name, bytes);
+          showSaves();
+          return done;
+        },
+      },
+      print: () => {},
+      printErr: () => {},
+    });
+    term.focus();
+    await game.ccall('main', 'number', [], [], { async: true });
+    say('Игра окончена.');
+  } catch (error) {
+    say(`Игра остановилась из-за ошибки: ${error}`);
+  } finally {
+    typed.dispose();
+    pageConsole.end();
+    running = null;
+    $('again').hidden = false;
+    $('again').focus();
+  }
+}
+
+$('again').addEventListener('click', () => play());
+
+// Typed text from the line under the terminal, for keyboards that the widget garbles.
+$('typed').addEventListener('submit', (event) => {
+  event.preventDefault();
+  running?.type(`${$('typed-line').value}\r`);
+  $('typed-line').value = '';
+});
+
+window.addEventListener('beforeunload', (event) => {
+  if (!running) return;
+  event.preventDefault();
+  event.returnValue = '';
+});
+
+// The saves panel: each file can be downloaded, and a save file put into a slot.
+
+let checker = null;
+
+// Whether the bytes read as a save file, by the game's own reader (in an instance of the
+// game that never runs).
+async function isSaveFile(bytes) {
+  checker ??= createGeekpath({ geekpathHost: {}, print: () => {}, printErr: () => {} });
+  const game = await checker;
+  return game.ccall('geekpath_is_save_file', 'number', ['array', 'number'], [bytes, bytes.length]) === 1;
+}
+
+function download(name, bytes) {
+  const link = document.createElement('a');
+  link.href = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
+  link.download = name;
+  link.click();
+  setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+}
+
+async function upload(slot, file) {
+  if (file.size > MAX_UPLOAD) {
+    say(`Файл «${file.name}» не загружен: он слишком большой для сохранения игры.`);
+    return;
+  }
+  const bytes = new Uint8Array(await file.arrayBuffer());
+  if (!(await isSaveFile(bytes))) {
+    say(`Файл «${file.name}» не загружен: это не сохранение игры.`);
+    return;
+  }
+  if (await files.replace(slot, bytes)) {
+    say(`Файл «${file.name}» загружен в ${slot}.`);
+  } else {
+    say(`Файл «${file.name}» не загружен: браузер не сохранил его.`);
+  }
+  showSaves();
+}
+
+// "День 12, деньги 345" for a slot's bytes: its second and third records.
+function slotSummary(bytes) {
+  const records = new TextDecoder('latin1').decode(bytes.subarray(0, 512)).split(';').map((r) => r.trim());
+  return `день ${records[1] ?? '?'}, деньги ${records[2] ?? '?'}, ${bytes.length} байт`;
+}
+
+async function showSaves() {
+  const rows = [];
+  for (const name of [...SLOTS, SCORES]) {
+    const bytes = await files.read(name);
+    const row = document.createElement('tr');
+    const cells = [name, bytes ? (name === SCORES ? `${bytes.length} байт` : slotSummary(bytes)) : 'пусто'];
+    for (const text of cells) {
+      const cell = document.createElement('td');
+      cell.textContent = text;
+      row.append(cell);
+    }
+    const actions = document.createElement('td');
+    if (bytes) {
+      const get = document.createElement('button');
+      get.type = 'button';
+      get.textContent = 'Скачать';
+      get.addEventListener('click', () => download(name, bytes));
+      actions.append(get);
+    }
+    if (name !== SCORES) {
+      const put = document.createElement('button');
+      put.type = 'button';
+      put.textContent = 'Загрузить файл';
+      put.addEventListener('click', () => {
+        $('upload').onchange = () => {
+          const [file] = $('upload').files;
+          $('upload').value = '';
+          if (file) upload(name, file);
+        };
+        $('upload').click();
+      });
+      actions.append(put);
+    }
+    row.append(actions);
+    rows.push(row);
+  }
+  $('save-list').replaceChildren(...rows);
+}
+
+$('saves').addEventListener('toggle', () => {
+  if ($('saves').open) showSaves();
+});
+
+play();
