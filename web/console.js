@@ -19,8 +19,9 @@ const WIDE = /[\u1100-\u115f\u2e80-\ua4cf\uac00-\ud7a3\uf900-\ufaff\ufe30-\ufe4f
 const isEscapeSequence = (key) => key.length > 1 && key[0] === '\x1b';
 
 // The console calls of the game's host (see src/platform/web/console.cpp) on the terminal
-// term; type(text) hands it keys as the widget does; end() closes the input.
-export function terminalConsole(term) {
+// term; type(text) hands it keys as the widget does; end() closes the input. onWait(what)
+// hears when the game starts waiting ('line' or 'key') and when it goes on ('running').
+export function terminalConsole(term, onWait = () => {}) {
   const keys = [];
   let line = [];             // the characters of the line being edited
   let unread = new Uint8Array(0);  // the rest of a finished line longer than a read
@@ -31,6 +32,7 @@ export function terminalConsole(term) {
     const read = waiting;
     waiting = null;
     clearTimeout(read.timer);
+    onWait('running');
     read.resolve(value);
   };
 
@@ -91,6 +93,7 @@ export function terminalConsole(term) {
 
   const wait = (read) => new Promise((resolve) => {
     waiting = { ...read, resolve };
+    onWait(read.line ? 'line' : 'key');
     pump();
   });
 

@@ -62,14 +62,19 @@ function say(text) {
   $('status').textContent = text;
 }
 
-// One run of the program: one game, as in a console.
+// One run of the program: one game, as in a console. The body's data-game attribute tells
+// scripts what the game does: 'loading', 'running', waiting for a 'line' or a 'key', 'ended'.
 let running = null;
+const show = (what) => {
+  document.body.dataset.game = what;
+};
 
 async function play() {
   $('again').hidden = true;
   say('');
   term.reset();
-  const pageConsole = terminalConsole(term);
+  show('loading');
+  const pageConsole = terminalConsole(term, show);
   running = pageConsole;
   const typed = term.onData((data) => pageConsole.type(data));
   try {
@@ -100,6 +105,7 @@ async function play() {
     typed.dispose();
     pageConsole.end();
     running = null;
+    show('ended');
     $('again').hidden = false;
     $('again').focus();
   }
