@@ -11,7 +11,8 @@ const SCORES = 'SCORES.txt';
 // Far more than any save file the game writes (a few hundred bytes).
 const MAX_UPLOAD = 64 * 1024;
 const COLUMNS = 80;
-const FONT_SIZES = { largest: 18, smallest: 6 };
+const ROWS = 32;
+const FONT_SIZES = { largest: 18, readable: 12, smallest: 6 };
 
 const $ = (id) => document.getElementById(id);
 
@@ -28,19 +29,18 @@ term.open($('terminal'));
 // The widget's cell size in CSS pixels, from its renderer once it has measured the font.
 const cellSize = () => term._core?._renderService?.dimensions?.css?.cell;
 
-// At least 80 columns across the window, the font made smaller where it must be, and as
-// many rows as the height leaves (about 32 on a desktop window).
+// At least 80 columns across the window and, where the height allows, the 32 rows that
+// show a whole day with an event; the font is made smaller where it must be.
 function fit() {
-  const box = $('terminal').getBoundingClientRect();
-  const width = box.width;
-  const height = Math.max(window.innerHeight - $('below').offsetHeight - box.top - 8, 100);
+  const width = $('terminal').getBoundingClientRect().width;
+  const height = Math.max(window.innerHeight - $('below').offsetHeight - $('terminal').getBoundingClientRect().top - 8, 100);
+  const fits = (cell, columns, rows) => cell && cell.width * columns <= width && cell.height * rows <= height;
   let size = FONT_SIZES.largest;
   term.options.fontSize = size;
-  while (size > FONT_SIZES.smallest && (cellSize()?.width ?? 0) * COLUMNS > width) {
-    term.options.fontSize = --size;
-  }
+  while (size > FONT_SIZES.smallest && !fits(cellSize(), COLUMNS, 1)) term.options.fontSize = --size;
+  while (size > FONT_SIZES.readable && !fits(cellSize(), COLUMNS, ROWS)) term.options.fontSize = --size;
   const cell = cellSize();
-  if (!cell || !cell.width || !cell.height) return;
+  if (!cell?.width || !cell?.height) return;
   term.resize(Math.max(COLUMNS, Math.floor(width / cell.width)), Math.max(10, Math.floor(height / cell.height)));
 }
 fit();
