@@ -1,15 +1,20 @@
-// Keys on the page: an arrow key at a key wait, and line editing at a number read.
+// Keys on the page: typed ahead, an arrow key at a key wait, and line editing at a number
+// read.
 
 import assert from 'node:assert/strict';
 import test from 'node:test';
 import { GamePage, openBrowser, serveSite } from './harness.mjs';
 
-test('an arrow key ends two key waits; typed digits echo, Backspace erases one, Enter ends the line', async () => {
+test('keys typed ahead wait for their reads; an arrow key ends two key waits; typed digits echo, Backspace erases one, Enter ends the line', async () => {
   const site = await serveSite();
   const browser = await openBrowser();
   try {
     const game = await GamePage.open(browser.context, site.url);
-    await game.play(['', 'ник']);
+    // Typed ahead at the first screen: its key, then the nickname's line.
+    await game.page.focus('.xterm-helper-textarea');
+    await game.page.keyboard.type('\nник\n');
+    await game.page.waitForFunction(() => window.geekpathWaits.length === 3);
+    assert.deepEqual(await game.page.evaluate(() => window.geekpathWaits), ['key', 'line', 'key']);
     // The logo waits for a key, then the studio's screen, then the title.
     assert.ok((await game.rows()).includes('Нажмите ENTER'));
     const before = await game.waits();

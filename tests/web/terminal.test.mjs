@@ -78,9 +78,13 @@ test('a scripted game shows on the page what the native game shows in a terminal
     assert.deepEqual(files['save1.sav'].subarray(0, 7), Buffer.from([0xa2, 0xa0, 0xe1, 0xef, 0x3b, 0x0d, 0x0a]),
       'the first record: вася in CP866, then ";" CR LF');
 
-    // The end of the game offers a new one.
+    // The end of the game offers a new one, which starts from the first screen.
     await game.page.locator('#again', { hasText: 'Начать заново' }).waitFor({ state: 'visible' });
     assert.equal(await game.status(), 'Игра окончена.');
+    const seen = await game.waits();
+    await game.page.locator('#again').click();
+    assert.equal(await game.nextWait(seen), 'key');
+    assert.match((await game.rows({ all: true })).join('\n'), /^\n*\s+загрузка\.\.\. калi ласка, пачакайце!\n/);
     assert.deepEqual(game.errors, []);
   } finally {
     await browser.close();
