@@ -49,11 +49,11 @@ export async function serveSite(root = SITE) {
   };
 }
 
-// Headless Chromium on a profile folder: a new empty one unless given (pass the same
-// folder again to open the same profile after closing the browser).
-export async function openBrowser(profile = undefined) {
-  const folder = profile ?? fs.mkdtempSync(path.join(os.tmpdir(), 'geekpath-profile-'));
-  const context = await chromium.launchPersistentContext(folder, {
+// Headless Chromium on a new empty profile, removed when the browser closes. A persistent
+// context: its pages share the profile's storage, and keep it across a reload.
+export async function openBrowser() {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'geekpath-profile-'));
+  const context = await chromium.launchPersistentContext(profile, {
     executablePath: CHROMIUM,
     headless: true,
     args: CHROMIUM_ARGS,
@@ -62,10 +62,9 @@ export async function openBrowser(profile = undefined) {
   });
   return {
     context,
-    profile: folder,
-    async close({ keepProfile = profile !== undefined } = {}) {
+    async close() {
       await context.close();
-      if (!keepProfile) fs.rmSync(folder, { recursive: true, force: true });
+      fs.rmSync(profile, { recursive: true, force: true });
     },
   };
 }
