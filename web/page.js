@@ -190,7 +190,12 @@ async function showSaves() {
       const get = document.createElement('button');
       get.type = 'button';
       get.textContent = 'Скачать';
-      get.addEventListener('click', () => download(name, bytes));
+      // The file as stored now: another tab of the site may have saved since the list was drawn.
+      get.addEventListener('click', async () => {
+        const stored = await (await storage).read(name);
+        if (stored) download(name, stored);
+        showSaves();
+      });
       actions.append(get);
     }
     if (name !== SCORES) {
