@@ -142,6 +142,7 @@ test('two pages of the site save at once in one profile and lose neither save', 
     assert.match(files['save3.sav'].toString('latin1'), /^\xa2\xa0\xe1\xef;\r\n/);
 
     // The same slot in turn: the later save holds it, the other slots keep theirs.
+    const firstPanel = await openSavesPanel(pages[0]);
     await pages[0].play(['', '10', '4']);
     await pages[1].play(['', '10', '4']);
     const after = await pages[0].files();
@@ -149,6 +150,13 @@ test('two pages of the site save at once in one profile and lose neither save', 
     assert.deepEqual(after['save2.sav'], files['save2.sav']);
     assert.deepEqual(after['save3.sav'], files['save3.sav']);
     assert.match(after['save4.sav'].toString('latin1'), /^\xa2\xa0\xe1\xef;\r\n/);
+    // The first page's saves panel, drawn at its own save, downloads the slot as it is now.
+    await pages[0].page.bringToFront();
+    const [download] = await Promise.all([
+      pages[0].page.waitForEvent('download'),
+      firstPanel('save4.sav').getByRole('button', { name: 'Скачать' }).click(),
+    ]);
+    assert.deepEqual(fs.readFileSync(await download.path()), after['save4.sav']);
 
     await pages[0].load();
     assert.deepEqual(await pages[0].files(), after);
