@@ -45,9 +45,15 @@ set(GEEKPATH_WIDGET_FILES
 set(GEEKPATH_SITE_FILES)
 foreach(file IN LISTS GEEKPATH_PAGE_FILES GEEKPATH_WIDGET_FILES)
   get_filename_component(name ${file} NAME)
+  # The widget's files have no rule of their own: npm ci makes them, and its stamp stands
+  # for them (on a fresh clone they do not exist yet when make reads the rules).
+  set(source ${file})
+  if(file IN_LIST GEEKPATH_WIDGET_FILES)
+    set(source)
+  endif()
   add_custom_command(OUTPUT ${GEEKPATH_SITE_DIR}/${name}
     COMMAND ${CMAKE_COMMAND} -E copy ${file} ${GEEKPATH_SITE_DIR}/${name}
-    DEPENDS ${file} ${GEEKPATH_NPM_STAMP})
+    DEPENDS ${source} ${GEEKPATH_NPM_STAMP})
   list(APPEND GEEKPATH_SITE_FILES ${GEEKPATH_SITE_DIR}/${name})
 endforeach()
 add_custom_target(site ALL DEPENDS ${GEEKPATH_SITE_FILES})

@@ -55,8 +55,12 @@ $('reader').addEventListener('change', () => {
   term.options.screenReaderMode = $('reader').checked;
 });
 
-const files = await openFiles();
-if (!files.available) say('Браузер не даёт странице хранилища: сохранения не будут записаны.');
+// The browser opens the storage while the game loads and shows its first screen: on a
+// first visit, making the database takes about as long. File calls wait for it.
+const storage = openFiles().then((files) => {
+  if (!files.available) say('Браузер не даёт странице хранилища: сохранения не будут записаны.');
+  return files;
+});
 
 function say(text) {
   $('status').textContent = text;
@@ -81,14 +85,14 @@ async function play() {
     const game = await createGeekpath({
       geekpathHost: {
         ...pageConsole.host,
-        readFile: (name, maxBytes) => files.read(name, maxBytes),
+        readFile: async (name, maxBytes) => (await storage).read(name, maxBytes),
         replaceFile: async (name, bytes) => {
-          const done = await files.replace(name, bytes);
+          const done = await (await storage).replace(name, bytes);
           showSaves();
           return done;
         },
         appendFile: async (name, bytes) => {
-          const done = await files.append(name, bytes);
+          const done = await (await storage).append(name, bytes);
           showSaves();
           return done;
         },
@@ -156,7 +160,7 @@ async function upload(slot, file) {
     say(`Файл «${file.name}» не загружен: это не сохранение игры.`);
     return;
   }
-  if (await files.replace(slot, bytes)) {
+  if (await (await storage).replace(slot, bytes)) {
     say(`Файл «${file.name}» загружен в ${slot}.`);
   } else {
     say(`Файл «${file.name}» не загружен: браузер не сохранил его.`);
@@ -173,7 +177,7 @@ function slotSummary(bytes) {
 async function showSaves() {
   const rows = [];
   for (const name of [...SLOTS, SCORES]) {
-    const bytes = await files.read(name);
+    const bytes = await (await storage).read(name);
     const row = document.createElement('tr');
     const cells = [name, bytes ? (name === SCORES ? `${bytes.length} байт` : slotSummary(bytes)) : 'пусто'];
     for (const text of cells) {
@@ -186,7 +190,12 @@ async function showSaves() {
       const get = document.createElement('button');
       get.type = 'button';
       get.textContent = 'Скачать';
-      get.addEventListener('click', () => download(name, bytes));
+      // The file as stored now: another tab of the site may have saved since the list was drawn.
+      get.addEventListener('click', async () => {
+        const stored = await (await storage).read(name);
+        if (stored) download(name, stored);
+        showSaves();
+      });
       actions.append(get);
     }
     if (name !== SCORES) {
