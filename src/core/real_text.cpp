@@ -131,6 +131,7 @@ class BigUint {
     const unsigned bitShift = bits % 32;
     if (limbShift >= size_) {
       const bool dropped = size_ != 0;
+      std::fill_n(limbs_.begin(), size_, 0);
       size_ = 0;
       return dropped;
     }
