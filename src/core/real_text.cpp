@@ -173,34 +173,28 @@ struct SixDigits {
   int exponent;
 };
 
-constexpr std::uint32_t kSixDigitsEnd = 1'000'000;
-
-// Rounds the leading digits, exactly: lead is the first six digits, next the seventh,
-// moreAfter whether any digit after the seventh is nonzero.
-SixDigits roundSixDigits(std::uint32_t lead, unsigned next, bool moreAfter, int exponent) {
-  if (next > 5 || (next == 5 && (moreAfter || lead % 2 == 1))) ++lead;
-  if (lead == kSixDigitsEnd) return {.digits = kSixDigitsEnd / 10, .exponent = exponent + 1};
-  return {.digits = lead, .exponent = exponent};
-}
-
 unsigned decimalDigitCount(std::uint64_t n) {
   unsigned count = 1;
   while (count < kPowersOf10.size() && n >= kPowersOf10[count]) ++count;
   return count;
 }
 
-// The value exact * 10^-fractionDigits, for a value whose exact decimal digits fit 64 bits.
-SixDigits roundSmall(std::uint64_t exact, int fractionDigits) {
-  const unsigned count = decimalDigitCount(exact);
-  const int exponent = static_cast<int>(count) - 1 - fractionDigits;
-  if (count <= 6) return {.digits = static_cast<std::uint32_t>(exact * kPowersOf10[6 - count]), .exponent = exponent};
+// The value head * 10^headPower, and a little more when moreAfter is set (then head has
+// more than 7 digits), rounded exactly.
+SixDigits roundDigits(std::uint64_t head, int headPower, bool moreAfter) {
+  const unsigned count = decimalDigitCount(head);
+  const int exponent = static_cast<int>(count) - 1 + headPower;
+  if (count <= 6) return {.digits = static_cast<std::uint32_t>(head * kPowersOf10[6 - count]), .exponent = exponent};
   const std::uint64_t unit = kPowersOf10[count - 7];  // of the seventh digit
-  const std::uint64_t leadAndNext = exact / unit;
-  return roundSixDigits(static_cast<std::uint32_t>(leadAndNext / 10), static_cast<unsigned>(leadAndNext % 10),
-                        exact % unit != 0, exponent);
+  auto lead = static_cast<std::uint32_t>(head / unit / 10);
+  const std::uint64_t next = head / unit % 10;
+  if (next > 5 || (next == 5 && (moreAfter || head % unit != 0 || lead % 2 == 1))) ++lead;
+  constexpr std::uint32_t kSixDigitsEnd = 1'000'000;
+  if (lead == kSixDigitsEnd) return {.digits = kSixDigitsEnd / 10, .exponent = exponent + 1};
+  return {.digits = lead, .exponent = exponent};
 }
 
-// The same for any value: exact is the integer m * 2^binaryExponent, or m * 5^-binaryExponent
+// The value of any double: exact is the integer m * 2^binaryExponent, or m * 5^-binaryExponent
 // with -binaryExponent fraction digits, written out in decimal.
 SixDigits roundLarge(std::uint64_t m, int binaryExponent) {
   BigUint exact(m);
@@ -214,38 +208,18 @@ SixDigits roundLarge(std::uint64_t m, int binaryExponent) {
   // Nine digits at a time, the least significant first.
   constexpr std::size_t kMaxChunks = kMaxBits * 30103 / 100000 / 9 + 2;
   std::array<std::uint32_t, kMaxChunks> chunks{};
-  std::size_t chunkCount = 0;
+  std::size_t below = 0;
   while (!exact.isZero()) {
-    assert(chunkCount < kMaxChunks);
-    chunks[chunkCount++] = exact.divide(kBillion);
+    assert(below < kMaxChunks);
+    chunks[below++] = exact.divide(kBillion);
   }
-  // The leading digits, seven of them or fewer when there are no more.
-  const std::size_t topCount = decimalDigitCount(chunks[chunkCount - 1]);
-  const std::size_t count = topCount + (chunkCount - 1) * 9;
-  std::uint64_t leadAndNext = chunks[chunkCount - 1];
-  std::size_t taken = topCount;
-  std::size_t chunk = chunkCount - 1;
-  bool moreAfter = false;
-  while (taken < 7 && chunk > 0) {
-    --chunk;
-    const std::size_t wanted = std::min<std::size_t>(7 - taken, 9);
-    const std::uint64_t unit = kPowersOf10[9 - wanted];
-    leadAndNext = leadAndNext * kPowersOf10[wanted] + chunks[chunk] / unit;
-    moreAfter = chunks[chunk] % unit != 0;
-    taken += wanted;
-  }
-  moreAfter = moreAfter || std::any_of(chunks.begin(), chunks.begin() + static_cast<std::ptrdiff_t>(chunk),
-                                       [](std::uint32_t c) { return c != 0; });
-  if (taken < 7) leadAndNext *= kPowersOf10[7 - taken];
-  // More than seven leading digits come only from a top chunk of eight or nine.
-  if (taken > 7) {
-    const std::uint64_t unit = kPowersOf10[taken - 7];
-    moreAfter = moreAfter || leadAndNext % unit != 0;
-    leadAndNext /= unit;
-  }
-  const int exponent = static_cast<int>(count) - 1 - fractionDigits;
-  return roundSixDigits(static_cast<std::uint32_t>(leadAndNext / 10), static_cast<unsigned>(leadAndNext % 10),
-                        moreAfter, exponent);
+  // The top two chunks hold ten digits or more, enough to decide the rounding with the
+  // rest counting only as zero or not.
+  std::uint64_t head = chunks[--below];
+  if (below > 0) head = head * kBillion + chunks[--below];
+  const bool moreAfter = std::any_of(chunks.begin(), chunks.begin() + static_cast<std::ptrdiff_t>(below),
+                                     [](std::uint32_t c) { return c != 0; });
+  return roundDigits(head, static_cast<int>(below) * 9 - fractionDigits, moreAfter);
 }
 
 // The value of a finite nonzero double, m * 2^binaryExponent.
@@ -256,11 +230,11 @@ SixDigits roundToSixDigits(std::uint64_t m, int binaryExponent) {
   m >>= zeros;
   binaryExponent += zeros;
   if (binaryExponent >= 0) {
-    if (static_cast<int>(std::bit_width(m)) + binaryExponent <= 64) return roundSmall(m << binaryExponent, 0);
+    if (static_cast<int>(std::bit_width(m)) + binaryExponent <= 64) return roundDigits(m << binaryExponent, 0, false);
   } else {
     const auto fifths = static_cast<std::size_t>(-binaryExponent);
     if (fifths < kPowersOf5.size() && m <= std::numeric_limits<std::uint64_t>::max() / kPowersOf5[fifths]) {
-      return roundSmall(m * kPowersOf5[fifths], -binaryExponent);
+      return roundDigits(m * kPowersOf5[fifths], binaryExponent, false);
     }
   }
   return roundLarge(m, binaryExponent);
@@ -412,7 +386,8 @@ std::optional<float> parseFloat(std::string_view text) {
   // The value lies in [2^e, 2^(e + 1)); the float holds 24 bits from 2^e on, or from
   // 2^-126 on for the smallest (subnormal) ones. One bit more decides the rounding.
   const int e = std::max(static_cast<int>(scaled.bitWidth()) - 1 - kScaleBits, -126);
-  inexact = scaled.shiftRight(static_cast<std::size_t>(e - 24 + kScaleBits)) || inexact;
+  const int belowHalfUnit = e - 24 + kScaleBits;  // bits under the rounding bit, at least 0
+  inexact = scaled.shiftRight(static_cast<std::size_t>(belowHalfUnit)) || inexact;
   const std::uint64_t withHalf = scaled.low64();
   std::uint64_t mantissa = withHalf >> 1;
   if ((withHalf & 1) != 0 && (inexact || (mantissa & 1) != 0)) ++mantissa;
