@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/console_io.hpp"
+#include "core/real_text.hpp"
 #include "persistence/save_file.hpp"
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include "core/decimal.hpp"
 
-#include <charconv>
 #include <cstring>
 #include <optional>
 
@@ -76,13 +75,6 @@ void ConsoleIo::clearScreen() {
       "\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n";
   static_assert(kLineFeeds.size() == 121);
   printText(kLineFeeds);
-}
-
-std::string formatReal(double value) {
-  // The "general" form with 6 digits is printf's %g.
-  char text[64];
-  const std::to_chars_result end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 6);
-  return std::string(text, end.ptr);
 }
 
 StreamConsole::StreamConsole(TextCodec codec)

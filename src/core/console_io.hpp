@@ -75,10 +75,6 @@ class ConsoleIo {
   char* putEnd_ = nullptr;
 };
 
-// Default floating-point formatting: at most 6 significant digits, no trailing zeros,
-// no decimal point for a whole value ("0.125", "1", "3").
-[[nodiscard]] std::string formatReal(double value);
-
 // The decoding shared by the real console and the in-memory one: number, line and key
 // reads over a byte stream, output buffering and conversion. Subclasses supply the device.
 class StreamConsole : public ConsoleIo {

@@ -1,7 +1,6 @@
 #include "day/day_loop.hpp"
 
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -15,6 +14,7 @@
 #include "activities/play_games.hpp"
 #include "activities/website.hpp"
 #include "core/career.hpp"
+#include "core/real_text.hpp"
 #include "core/wrapping.hpp"
 #include "day/new_game.hpp"
 #include "day/press.hpp"
@@ -133,7 +133,7 @@ void printPieces(ConsoleIo& io, const Pieces&... pieces) {
 const std::string& memorySizeText(float ramGb) {
   static std::uint32_t shownBits = 0;
   static std::string shown = formatReal(0.0f);
-  const auto bits = std::bit_cast<std::uint32_t>(ramGb);
+  const auto bits = bitCast<std::uint32_t>(ramGb);
   if (bits != shownBits) {
     shownBits = bits;
     shown = formatReal(ramGb);

@@ -1,15 +1,14 @@
 #include "persistence/save_file.hpp"
 
 #include <algorithm>
-#include <charconv>
 #include <iterator>
 #include <optional>
-#include <system_error>
 #include <type_traits>
 #include <variant>
 
 #include "core/console_io.hpp"
 #include "core/decimal.hpp"
+#include "core/real_text.hpp"
 #include "platform/platform.hpp"
 
 namespace geekpath {
@@ -86,39 +85,6 @@ std::string recordText(const GameState& state, const NumberRecord& record) {
       record.field);
 }
 
-// Whether a decimal real that a float cannot hold lies below 1 in magnitude (so that it
-// rounds to zero) rather than beyond the largest float. The token is well formed: sign,
-// digits with an optional point, optional exponent with digits.
-bool isBelowOne(std::string_view token) {
-  std::size_t i = 0;
-  if (i < token.size() && (token[i] == '+' || token[i] == '-')) ++i;
-  std::int64_t digitsBeforePoint = 0;
-  std::int64_t digitIndex = 0;
-  std::int64_t firstNonZero = -1;
-  bool afterPoint = false;
-  for (; i < token.size() && token[i] != 'e' && token[i] != 'E'; ++i) {
-    if (token[i] == '.') {
-      afterPoint = true;
-      continue;
-    }
-    if (firstNonZero < 0 && token[i] != '0') firstNonZero = digitIndex;
-    if (!afterPoint) ++digitsBeforePoint;
-    ++digitIndex;
-  }
-  if (firstNonZero < 0) return true;
-  // The mantissa lies below 10 to the power of this.
-  const std::int64_t order = digitsBeforePoint - firstNonZero;
-  std::int64_t exponent = 0;
-  bool negativeExponent = false;
-  if (i < token.size()) {
-    ++i;
-    if (i < token.size() && (token[i] == '+' || token[i] == '-')) negativeExponent = token[i++] == '-';
-    constexpr std::int64_t kSaturated = 1'000'000'000;  // far beyond any float
-    for (; i < token.size(); ++i) exponent = std::min(kSaturated, exponent * 10 + (token[i] - '0'));
-  }
-  return order + (negativeExponent ? -exponent : exponent) <= 0;
-}
-
 }  // namespace
 
 bool SaveReader::fail() {
@@ -182,22 +148,10 @@ bool SaveReader::readReal(float& target) {
     if (pos_ < bytes_.size() && (bytes_[pos_] == '+' || bytes_[pos_] == '-')) ++pos_;
     if (skipDigits() == 0) return fail();
   }
-  std::string_view token = bytes_.substr(start, pos_ - start);
-  const bool negative = token.front() == '-';
-  if (token.front() == '+') token.remove_prefix(1);  // from_chars takes no plus sign
-
-  float value = 0;
-  const auto [end, error] =
-      std::from_chars(token.data(), token.data() + token.size(), value, std::chars_format::general);
-  if (error == std::errc() && end == token.data() + token.size()) {
-    target = value;
-    return true;
-  }
-  if (error == std::errc::result_out_of_range && isBelowOne(token)) {
-    target = negative ? -0.0f : 0.0f;
-    return true;
-  }
-  return fail();
+  const std::optional<float> value = parseFloat(bytes_.substr(start, pos_ - start));
+  if (!value) return fail();
+  target = *value;
+  return true;
 }
 
 SlotSummary readSlotSummary(std::string_view bytes) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/real_text.hpp"
 #include "day/day_loop.hpp"
 #include "persistence/load_screen.hpp"
 #include "shell/art.hpp"

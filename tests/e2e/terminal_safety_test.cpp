@@ -1,12 +1,15 @@
 // The terminal is never left in the game's key mode, whatever ends or interrupts the
-// game: signals at a key wait and at a number read, Ctrl+Z and fg, a hang-up; and keys
-// typed ahead reach the reads in order.
+// game: signals at a key wait (a crash's included) and at a number read, Ctrl+Z and fg,
+// a hang-up; and keys typed ahead reach the reads in order.
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "support/files.hpp"
 #include "support/pty_session.hpp"
@@ -54,6 +57,40 @@ TEST(TerminalSafety, SignalsAtAKeyWaitLeaveTheModeAsItWas) {
     const PtySession::Exit exit = game.waitExit();
     EXPECT_EQ(exit.signal, c.signal) << c.what;
     EXPECT_TRUE(sameMode(game.mode(), game.initialMode())) << c.what;
+  }
+}
+
+// Core dumps off for the games started meanwhile, which inherit the limit.
+class NoCoreDumps {
+ public:
+  NoCoreDumps() {
+    getrlimit(RLIMIT_CORE, &saved_);
+    rlimit none = saved_;
+    none.rlim_cur = 0;
+    setrlimit(RLIMIT_CORE, &none);
+  }
+  ~NoCoreDumps() { setrlimit(RLIMIT_CORE, &saved_); }
+  NoCoreDumps(const NoCoreDumps&) = delete;
+  NoCoreDumps& operator=(const NoCoreDumps&) = delete;
+
+ private:
+  rlimit saved_{};
+};
+
+TEST(TerminalSafety, CrashSignalsAtAKeyWaitLeaveTheModeAsItWasAndStillKill) {
+  const NoCoreDumps noCoreDumps;
+  // The sanitizers' own handlers for three of these report and exit with a status; off
+  // here, so that every build dies of the signal itself.
+  const std::vector<std::string> environment = {"LC_ALL=C.UTF-8", "TERM=dumb",
+                                                "ASAN_OPTIONS=handle_segv=0:handle_sigbus=0:handle_sigfpe=0"};
+  for (const int crash : {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT}) {
+    PtySession game(environment);
+    ASSERT_TRUE(game.waitFor(kLoading)) << strsignal(crash);
+    ASSERT_TRUE(inKeyMode(game.mode())) << strsignal(crash);
+    kill(game.pid(), crash);
+    const PtySession::Exit exit = game.waitExit();
+    EXPECT_EQ(exit.signal, crash) << strsignal(crash);
+    EXPECT_TRUE(sameMode(game.mode(), game.initialMode())) << strsignal(crash);
   }
 }
 

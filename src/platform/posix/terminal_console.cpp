@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <clocale>
 #include <csignal>
+#include <iterator>
 
 #include "platform/platform.hpp"
 #include "platform/posix/file_handle.hpp"
@@ -45,6 +46,58 @@ void installHandler(int signalNumber) {
   sigaction(signalNumber, &action, nullptr);
 }
 
+// A crash, or a kill with the signal of one, must not leave the terminal in key mode
+// either. The handler puts the terminal back and then lets the signal end the program
+// as it would have without the handler: by the signal's default action, with its core
+// dump. Where another handler had the signal first (a sanitizer's), that one takes it
+// over after the terminal is back.
+constexpr int kCrashSignals[] = {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT};
+struct sigaction gBeforeCrash[std::size(kCrashSignals)] = {};
+bool gCrashHandlersSet = false;
+
+extern "C" void restoreAndCrash(int signalNumber, siginfo_t* info, void* context) {
+  // Only async-signal-safe calls here: the program may have stopped anywhere.
+  if (gKeyModeActive) tcsetattr(STDIN_FILENO, TCSANOW, &gCookedMode);
+  for (std::size_t i = 0; i < std::size(kCrashSignals); ++i) {
+    const struct sigaction& before = gBeforeCrash[i];
+    if (kCrashSignals[i] != signalNumber || before.sa_handler == SIG_DFL || before.sa_handler == SIG_IGN) continue;
+    if ((before.sa_flags & SA_SIGINFO) != 0) {
+      before.sa_sigaction(signalNumber, info, context);
+    } else {
+      before.sa_handler(signalNumber);
+    }
+    return;
+  }
+  struct sigaction byDefault {};
+  byDefault.sa_handler = SIG_DFL;
+  sigemptyset(&byDefault.sa_mask);
+  sigaction(signalNumber, &byDefault, nullptr);
+  // A fault of an instruction (a positive code: the kernel's own) needs nothing more: the
+  // instruction runs again as the handler returns, faults again and now ends the program
+  // there, with the fault's own address and registers in the core. A signal sent by a
+  // process (kill, raise, abort) is sent again: it is held while the handler runs and
+  // ends the program as the handler returns.
+  if (info->si_code <= 0) raise(signalNumber);
+}
+
+// Only for a terminal: without one there is no mode to put back. A signal ignored from
+// the start stays ignored.
+void setUpCrashSignals() {
+  if (gCrashHandlersSet) return;
+  gCrashHandlersSet = true;
+  for (std::size_t i = 0; i < std::size(kCrashSignals); ++i) {
+    struct sigaction& before = gBeforeCrash[i];
+    if (sigaction(kCrashSignals[i], nullptr, &before) != 0 || before.sa_handler == SIG_IGN) continue;
+    struct sigaction action {};
+    action.sa_sigaction = restoreAndCrash;
+    sigemptyset(&action.sa_mask);
+    // Run where the handler before ran: a sanitizer reports a stack overflow from a
+    // stack of its own.
+    action.sa_flags = SA_SIGINFO | (before.sa_flags & (SA_ONSTACK | SA_NODEFER));
+    sigaction(kCrashSignals[i], &action, nullptr);
+  }
+}
+
 void setUpSignals() {
   if (gSignalPipe[0] < 0 && pipe(gSignalPipe) == 0) {
     for (const int fd : gSignalPipe) {
@@ -62,6 +115,7 @@ TerminalConsole::TerminalConsole(TextCodec codec) : StreamConsole(std::move(code
   terminal_ = isatty(STDIN_FILENO) == 1 && tcgetattr(STDIN_FILENO, &cookedMode_) == 0;
   gCookedMode = cookedMode_;
   setUpSignals();
+  if (terminal_) setUpCrashSignals();
 }
 
 TerminalConsole::~TerminalConsole() {
