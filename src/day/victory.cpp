@@ -102,7 +102,8 @@ std::size_t wholeScoreRecords(std::string_view tail) {
       if (tail[end] == '\n') ++lineEnds;
     }
   }
-  // Without a record in the tail, a piece this short is the whole file.
+  // What follows the last whole record (or, with none in the tail, the whole file, as a
+  // tail shorter than the lead is) may be a record broken off within its lead.
   const std::string_view rest = tail.substr(end);
   const bool brokenOffLead = !rest.empty() && rest.size() < lead.size() && lead.starts_with(rest);
   return brokenOffLead ? end : tail.size();

@@ -45,6 +45,8 @@ struct FaultState {
 };
 FaultState gFault;
 
+// Per system: the failing calls, the ways of putting them into the table, and the errors
+// a failing disk gives.
 #ifdef _WIN32
 using platform::windows::FileCalls;
 using platform::windows::fileCalls;
@@ -80,6 +82,18 @@ BOOL WINAPI failingCloseHandle(HANDLE handle) {
   gReal.closeHandle(handle);
   return fail();
 }
+
+void failCreate(FileCalls& c) { c.createFile = failingCreateFile; }
+void failWrite(FileCalls& c) { c.writeFile = failingWriteFile; }
+void failSync(FileCalls& c) { c.flushFileBuffers = failingFlushFileBuffers; }
+void failClose(FileCalls& c) { c.closeHandle = failingCloseHandle; }
+void failRename(FileCalls& c) { c.moveFile = failingMoveFile; }
+void failCut(FileCalls& c) { c.setEndOfFile = failingSetEndOfFile; }
+
+constexpr int kDenied = ERROR_ACCESS_DENIED;
+constexpr int kDiskFull = ERROR_DISK_FULL;
+constexpr int kIoError = ERROR_IO_DEVICE;
+constexpr int kOtherDevice = ERROR_NOT_SAME_DEVICE;
 #else
 using platform::posix::FileCalls;
 using platform::posix::fileCalls;
@@ -111,11 +125,25 @@ int failingClose(int fd) {
   gReal.close(fd);
   return fail();
 }
+
+void failCreate(FileCalls& c) { c.open = failingOpen; }
+void failWrite(FileCalls& c) { c.write = failingWrite; }
+void failSync(FileCalls& c) { c.fsync = failingFsync; }
+void failClose(FileCalls& c) { c.close = failingClose; }
+void failRename(FileCalls& c) { c.rename = failingRename; }
+void failCut(FileCalls& c) { c.ftruncate = failingFtruncate; }
+
+constexpr int kDenied = EACCES;
+constexpr int kDiskFull = ENOSPC;
+constexpr int kIoError = EIO;
+constexpr int kOtherDevice = EXDEV;
 #endif
+
+using Inject = void (*)(FileCalls& calls);
 
 struct Fault {
   const char* title;
-  void (*inject)(FileCalls& calls);
+  Inject calls[2];  // one or two ways to fail
   int error;
   std::size_t firstWrite = 0;
 };
@@ -126,7 +154,9 @@ class Injection {
   explicit Injection(const Fault& fault) {
     gReal = fileCalls;
     gFault = {.error = fault.error, .firstWrite = fault.firstWrite};
-    fault.inject(fileCalls);
+    for (const Inject inject : fault.calls) {
+      if (inject != nullptr) inject(fileCalls);
+    }
   }
   ~Injection() { fileCalls = gReal; }
   Injection(const Injection&) = delete;
@@ -139,29 +169,19 @@ struct SaveFault {
 };
 
 const SaveFault kSaveFaults[] = {
+    {{"create the temporary file: no permission", {failCreate}, kDenied}},
+    {{"create the temporary file: disk full", {failCreate}, kDiskFull}},
+    {{"write: disk full", {failWrite}, kDiskFull}},
+    {{"write: I/O error", {failWrite}, kIoError}},
+    {{"write: short, then disk full", {failWrite}, kDiskFull, 10}},
+    {{"sync: I/O error", {failSync}, kIoError}},
+    {{"close: a delayed write error", {failClose}, kIoError}},
+    {{"rename: no permission", {failRename}, kDenied}},
+    {{"rename: onto another device", {failRename}, kOtherDevice}},
 #ifdef _WIN32
-    {{"CreateFileW: access denied", [](FileCalls& c) { c.createFile = failingCreateFile; }, ERROR_ACCESS_DENIED}},
-    {{"CreateFileW: disk full", [](FileCalls& c) { c.createFile = failingCreateFile; }, ERROR_DISK_FULL}},
-    {{"WriteFile: disk full", [](FileCalls& c) { c.writeFile = failingWriteFile; }, ERROR_DISK_FULL}},
-    {{"WriteFile: short, then disk full", [](FileCalls& c) { c.writeFile = failingWriteFile; }, ERROR_DISK_FULL, 10}},
-    {{"FlushFileBuffers fails", [](FileCalls& c) { c.flushFileBuffers = failingFlushFileBuffers; }, ERROR_IO_DEVICE}},
-    {{"CloseHandle fails", [](FileCalls& c) { c.closeHandle = failingCloseHandle; }, ERROR_IO_DEVICE}},
-    {{"MoveFileExW: access denied", [](FileCalls& c) { c.moveFile = failingMoveFile; }, ERROR_ACCESS_DENIED}},
-    {{"MoveFileExW: sharing violation", [](FileCalls& c) { c.moveFile = failingMoveFile; }, ERROR_SHARING_VIOLATION}},
-    {{"MoveFileExW: another drive", [](FileCalls& c) { c.moveFile = failingMoveFile; }, ERROR_NOT_SAME_DEVICE}},
-    {{"WriteFile: short, then the rest", [](FileCalls& c) { c.writeFile = failingWriteFile; }, 0, 10}, true},
-#else
-    {{"open: read-only folder (EACCES)", [](FileCalls& c) { c.open = failingOpen; }, EACCES}},
-    {{"open: no space (ENOSPC)", [](FileCalls& c) { c.open = failingOpen; }, ENOSPC}},
-    {{"write: no space (ENOSPC)", [](FileCalls& c) { c.write = failingWrite; }, ENOSPC}},
-    {{"write: I/O error (EIO)", [](FileCalls& c) { c.write = failingWrite; }, EIO}},
-    {{"write: short, then no space", [](FileCalls& c) { c.write = failingWrite; }, ENOSPC, 10}},
-    {{"fsync: I/O error (EIO)", [](FileCalls& c) { c.fsync = failingFsync; }, EIO}},
-    {{"close: delayed write error (EIO)", [](FileCalls& c) { c.close = failingClose; }, EIO}},
-    {{"rename: another file system (EXDEV)", [](FileCalls& c) { c.rename = failingRename; }, EXDEV}},
-    {{"rename: no permission (EACCES)", [](FileCalls& c) { c.rename = failingRename; }, EACCES}},
-    {{"write: short, then the rest", [](FileCalls& c) { c.write = failingWrite; }, 0, 10}, true},
+    {{"rename: the slot is open elsewhere", {failRename}, ERROR_SHARING_VIOLATION}},
 #endif
+    {{"write: short, then the rest", {failWrite}, 0, 10}, true},
 };
 
 TEST(FileFaults, FailedSaveSaysSoAndKeepsTheOldSlot) {
@@ -193,63 +213,17 @@ struct ScoreFault {
 };
 
 const ScoreFault kScoreFaults[] = {
+    {{"open: no permission", {failCreate}, kDenied}},
 #ifdef _WIN32
-    {{"CreateFileW: access denied", [](FileCalls& c) { c.createFile = failingCreateFile; }, ERROR_ACCESS_DENIED}},
-    {{"CreateFileW: sharing violation", [](FileCalls& c) { c.createFile = failingCreateFile; },
-      ERROR_SHARING_VIOLATION}},
-    {{"WriteFile: disk full", [](FileCalls& c) { c.writeFile = failingWriteFile; }, ERROR_DISK_FULL}},
-    {{"WriteFile: short, taken back", [](FileCalls& c) { c.writeFile = failingWriteFile; }, ERROR_DISK_FULL, 40}},
-    {{"FlushFileBuffers fails, taken back", [](FileCalls& c) { c.flushFileBuffers = failingFlushFileBuffers; },
-      ERROR_IO_DEVICE}},
-    {{"WriteFile: short, SetEndOfFile fails",
-      [](FileCalls& c) {
-        c.writeFile = failingWriteFile;
-        c.setEndOfFile = failingSetEndOfFile;
-      },
-      ERROR_IO_DEVICE, 40},
-     Left::part},
-    {{"WriteFile: one byte, SetEndOfFile fails",
-      [](FileCalls& c) {
-        c.writeFile = failingWriteFile;
-        c.setEndOfFile = failingSetEndOfFile;
-      },
-      ERROR_IO_DEVICE, 1},
-     Left::part},
-    {{"FlushFileBuffers and SetEndOfFile fail",
-      [](FileCalls& c) {
-        c.flushFileBuffers = failingFlushFileBuffers;
-        c.setEndOfFile = failingSetEndOfFile;
-      },
-      ERROR_IO_DEVICE},
-     Left::whole},
-#else
-    {{"open: no permission (EACCES)", [](FileCalls& c) { c.open = failingOpen; }, EACCES}},
-    {{"write: no space (ENOSPC)", [](FileCalls& c) { c.write = failingWrite; }, ENOSPC}},
-    {{"write: I/O error (EIO)", [](FileCalls& c) { c.write = failingWrite; }, EIO}},
-    {{"write: short, taken back", [](FileCalls& c) { c.write = failingWrite; }, ENOSPC, 40}},
-    {{"fsync: I/O error, taken back", [](FileCalls& c) { c.fsync = failingFsync; }, EIO}},
-    {{"write: short, ftruncate fails",
-      [](FileCalls& c) {
-        c.write = failingWrite;
-        c.ftruncate = failingFtruncate;
-      },
-      EIO, 40},
-     Left::part},
-    {{"write: one byte, ftruncate fails",
-      [](FileCalls& c) {
-        c.write = failingWrite;
-        c.ftruncate = failingFtruncate;
-      },
-      EIO, 1},
-     Left::part},
-    {{"fsync and ftruncate fail",
-      [](FileCalls& c) {
-        c.fsync = failingFsync;
-        c.ftruncate = failingFtruncate;
-      },
-      EIO},
-     Left::whole},
+    {{"open: the file is open elsewhere", {failCreate}, ERROR_SHARING_VIOLATION}},
 #endif
+    {{"write: disk full", {failWrite}, kDiskFull}},
+    {{"write: I/O error", {failWrite}, kIoError}},
+    {{"write: short, taken back", {failWrite}, kDiskFull, 40}},
+    {{"sync: I/O error, taken back", {failSync}, kIoError}},
+    {{"write: short, and the taking back fails", {failWrite, failCut}, kIoError, 40}, Left::part},
+    {{"write: one byte, and the taking back fails", {failWrite, failCut}, kIoError, 1}, Left::part},
+    {{"sync and the taking back fail", {failSync, failCut}, kIoError}, Left::whole},
 };
 
 void appendRecordOf(const std::string& folder, const char* name) {
