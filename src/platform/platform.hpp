@@ -34,9 +34,21 @@ namespace geekpath::platform {
 // untouched and the temporary file gone.
 [[nodiscard]] bool replaceFile(const std::string& path, std::string_view bytes);
 
-// Appends bytes to the file at path, creating it, in one write. A write that went only
-// part of the way is taken back. False when nothing was appended.
-bool appendToFile(const std::string& path, std::string_view bytes);
+// How much of the end of a file of records is whole: given the file's last bytes (the
+// last kRecordTailBytes of it, all of it when it is shorter), the length of their
+// beginning that ends where a record ends: all of them unless the file ends in a record
+// broken off.
+using WholeRecords = std::size_t (*)(std::string_view tail);
+// More than any record holds.
+inline constexpr std::size_t kRecordTailBytes = 4096;
+
+// Appends a record to a file of records at path, creating it, in one write, and flushes
+// it to the disk. A record broken off at the end of the file, as wholeRecords tells, is
+// cut off first, so that no record ever follows half of one. A write that went only part
+// of the way, or a flush that failed, is taken back; where even that fails, the part
+// stays until the next append cuts it off. False when the record was not appended whole
+// and flushed, and when the file's end could not be read or cut.
+bool appendToFile(const std::string& path, std::string_view record, WholeRecords wholeRecords);
 
 // The line end of the system's text files.
 #ifdef _WIN32

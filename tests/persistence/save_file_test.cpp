@@ -5,7 +5,6 @@
 
 #ifndef _WIN32
 #include <sys/stat.h>
-#include <unistd.h>
 #endif
 
 #include <algorithm>
@@ -221,19 +220,6 @@ TEST(SaveWriterFaults, TemporaryFileCannotBeCreated) {
   Game nowhere(io, game.filePath("no-such-folder"));
   EXPECT_FALSE(writeSaveFile(nowhere, 1));
 }
-
-#ifndef _WIN32  // a read-only attribute does not keep files out of a Windows folder
-TEST(SaveWriterFaults, ReadOnlyFolder) {
-  if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-  MemoryConsole io("");
-  Game game(io, makeScratchFolder());
-  writeFile(game.filePath("save1.sav"), "old");
-  ASSERT_EQ(chmod(game.fileFolder.c_str(), 0555), 0);
-  EXPECT_FALSE(writeSaveFile(game, 1));
-  chmod(game.fileFolder.c_str(), 0755);
-  EXPECT_EQ(readFile(game.filePath("save1.sav")), "old");
-}
-#endif
 
 TEST(SaveWriterFaults, LeftoverTemporaryFileIsReplaced) {
   MemoryConsole io("");

@@ -31,11 +31,8 @@ class FileHandle {
 
   [[nodiscard]] int get() const { return fd_; }
   [[nodiscard]] bool valid() const { return fd_ >= 0; }
-  // Closes now and says whether the close succeeded (a delayed write error shows here).
-  bool close() {
-    const int fd = std::exchange(fd_, -1);
-    return fd < 0 || ::close(fd) == 0;
-  }
+  // Gives the descriptor up to the caller, who closes it.
+  [[nodiscard]] int release() { return std::exchange(fd_, -1); }
 
  private:
   void reset() {

@@ -35,11 +35,8 @@ class Handle {
 
   [[nodiscard]] HANDLE get() const { return handle_; }
   [[nodiscard]] bool valid() const { return handle_ != nullptr; }
-  // Closes now and says whether the close succeeded.
-  bool close() {
-    const HANDLE handle = std::exchange(handle_, nullptr);
-    return handle == nullptr || CloseHandle(handle) != 0;
-  }
+  // Gives the handle up to the caller, who closes it.
+  [[nodiscard]] HANDLE release() { return std::exchange(handle_, nullptr); }
 
  private:
   void reset() {
