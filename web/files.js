@@ -93,11 +93,19 @@ export async function openFiles() {
     },
 
     // The bytes appended in one transaction: another tab's append comes wholly before or
-    // wholly after.
-    async append(name, bytes) {
+    // wholly after. When keep < size, the file is first cut to keep bytes, provided it is
+    // still the size bytes the game looked at.
+    async append(name, bytes, size = 0, keep = size) {
       const tail = bytes.slice();
       return change(async (files) => {
-        const old = asBytes(await settled(files.get(name))) ?? new Uint8Array(0);
+        let old = asBytes(await settled(files.get(name))) ?? new Uint8Array(0);
+        if (keep < size) {
+          if (old.length !== size) {
+            files.transaction.abort();
+            return;
+          }
+          old = old.subarray(0, keep);
+        }
         const joined = new Uint8Array(old.length + tail.length);
         joined.set(old);
         joined.set(tail, old.length);

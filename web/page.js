@@ -91,8 +91,8 @@ async function play() {
           showSaves();
           return done;
         },
-        appendFile: async (name, bytes) => {
-          const done = await (await storage).append(name, bytes);
+        appendFile: async (name, bytes, size, keep) => {
+          const done = await (await storage).append(name, bytes, size, keep);
           showSaves();
           return done;
         },

@@ -99,22 +99,29 @@ function replaceFile(name, bytes) {
   return true;
 }
 
-// One write, synced; a write or sync that fails part of the way is taken back.
-function appendFile(name, bytes) {
+// One write, synced; a write or sync that fails part of the way is taken back. When keep
+// < size, the file must still be size bytes long, and is first cut to keep bytes (a
+// record broken off at its end).
+function appendFile(name, bytes, size, keep) {
   let fd;
   try {
     fd = fs.openSync(name, 'a', 0o666);
   } catch {
     return false;
   }
-  let size = -1;
+  let before = -1;
   try {
-    size = fs.fstatSync(fd).size;
+    before = fs.fstatSync(fd).size;
+    if (keep < size) {
+      if (before !== size) return false;
+      fs.ftruncateSync(fd, keep);
+      before = keep;
+    }
     if (fs.writeSync(fd, bytes) !== bytes.length) throw new Error('short write');
     fs.fsyncSync(fd);
     return true;
   } catch {
-    if (size >= 0) try { fs.ftruncateSync(fd, size); } catch { /* nothing more to do */ }
+    if (before >= 0) try { fs.ftruncateSync(fd, before); } catch { /* the next append cuts it off */ }
     return false;
   } finally {
     fs.closeSync(fd);
