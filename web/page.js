@@ -2,7 +2,6 @@
 // is geekpath.js and geekpath.wasm (createGeekpath), the same build the Node.js runner
 // starts; console.js and files.js are its console and its files here.
 
-import { Terminal } from './xterm.mjs';
 import { terminalConsole } from './console.js';
 import { openFiles } from './files.js';
 
@@ -16,12 +15,50 @@ const FONT_SIZES = { largest: 18, readable: 12, smallest: 6 };
 
 const $ = (id) => document.getElementById(id);
 
+// The widget is the largest file of the page, and geekpath.js, loaded beside this module,
+// defines createGeekpath: the game compiles while the widget is made ready.
+const widget = import('./xterm.mjs');
+await new Promise((resolve) => {
+  if (typeof createGeekpath === 'function') resolve();
+  else $('game-script').addEventListener('load', resolve);
+});
+
+// A new instance of the game, loading: each run plays in one of its own. Its host's calls
+// are filled in when the run starts, so the first one can compile while the terminal is
+// set up.
+function loadGame() {
+  const host = {};
+  const instance = createGeekpath({ geekpathHost: host, print: () => {}, printErr: () => {} });
+  return { host, instance };
+}
+let nextGame = loadGame();
+
+const { Terminal } = await widget;
+
+// The room for the terminal: the window's width, and its height less what is below.
+function room() {
+  const top = $('terminal').getBoundingClientRect().top;
+  return {
+    width: $('terminal').getBoundingClientRect().width,
+    height: Math.max(window.innerHeight - $('below').offsetHeight - top - 8, 100),
+  };
+}
+
+// The terminal opens at about the size fit() gives it, so that it is laid out once: a
+// monospaced cell is about 0.6 of the font's size wide and 1.15 high.
+const opening = (() => {
+  const { width, height } = room();
+  const size = Math.max(FONT_SIZES.smallest, Math.min(FONT_SIZES.largest, Math.floor(width / (0.6 * COLUMNS)),
+    Math.max(FONT_SIZES.readable, Math.floor(height / (1.15 * ROWS)))));
+  return { fontSize: size, cols: Math.max(COLUMNS, Math.floor(width / (0.6 * size))), rows: Math.max(10, Math.floor(height / (1.15 * size))) };
+})();
+
 const term = new Terminal({
   convertEol: true,  // a line feed also returns the carriage, as a terminal's output does
   cursorBlink: true,
   fontFamily: '"DejaVu Sans Mono", "Liberation Mono", "Cascadia Mono", Consolas, Menlo, "Courier New", monospace',
-  fontSize: FONT_SIZES.largest,
   scrollback: 2000,
+  ...opening,
 });
 window.geekpathTerminal = term;
 term.open($('terminal'));
@@ -30,18 +67,29 @@ term.open($('terminal'));
 const cellSize = () => term._core?._renderService?.dimensions?.css?.cell;
 
 // At least 80 columns across the window and, where the height allows, the 32 rows that
-// show a whole day with an event; the font is made smaller where it must be.
+// show a whole day with an event; the font is made smaller where it must be. A cell's
+// size follows the font's, so one measurement gives the size to try, and the loops only
+// correct its rounding.
 function fit() {
-  const width = $('terminal').getBoundingClientRect().width;
-  const height = Math.max(window.innerHeight - $('below').offsetHeight - $('terminal').getBoundingClientRect().top - 8, 100);
+  const { width, height } = room();
   const fits = (cell, columns, rows) => cell && cell.width * columns <= width && cell.height * rows <= height;
+  const measured = cellSize();
+  const current = term.options.fontSize;
   let size = FONT_SIZES.largest;
-  term.options.fontSize = size;
+  if (measured?.width && measured?.height) {
+    size = Math.min(size, Math.floor(current * width / (measured.width * COLUMNS)));
+    const tallest = Math.floor(current * height / (measured.height * ROWS));
+    if (size > FONT_SIZES.readable) size = Math.max(FONT_SIZES.readable, Math.min(size, tallest));
+    size = Math.max(size, FONT_SIZES.smallest);
+  }
+  if (term.options.fontSize !== size) term.options.fontSize = size;
   while (size > FONT_SIZES.smallest && !fits(cellSize(), COLUMNS, 1)) term.options.fontSize = --size;
   while (size > FONT_SIZES.readable && !fits(cellSize(), COLUMNS, ROWS)) term.options.fontSize = --size;
   const cell = cellSize();
   if (!cell?.width || !cell?.height) return;
-  term.resize(Math.max(COLUMNS, Math.floor(width / cell.width)), Math.max(10, Math.floor(height / cell.height)));
+  const columns = Math.max(COLUMNS, Math.floor(width / cell.width));
+  const rows = Math.max(10, Math.floor(height / cell.height));
+  if (columns !== term.cols || rows !== term.rows) term.resize(columns, rows);
 }
 fit();
 window.addEventListener('resize', fit);
@@ -73,33 +121,33 @@ const show = (what) => {
   document.body.dataset.game = what;
 };
 
+let runs = 0;
 async function play() {
   $('again').hidden = true;
   say('');
-  term.reset();
+  if (runs++ > 0) term.reset();  // a new run starts on a clean terminal
   show('loading');
   const pageConsole = terminalConsole(term, show);
   running = pageConsole;
   const typed = term.onData((data) => pageConsole.type(data));
+  const { host, instance } = nextGame;
+  nextGame = null;
   try {
-    const game = await createGeekpath({
-      geekpathHost: {
-        ...pageConsole.host,
-        readFile: async (name, maxBytes) => (await storage).read(name, maxBytes),
-        replaceFile: async (name, bytes) => {
-          const done = await (await storage).replace(name, bytes);
-          showSaves();
-          return done;
-        },
-        appendFile: async (name, bytes, size, keep) => {
-          const done = await (await storage).append(name, bytes, size, keep);
-          showSaves();
-          return done;
-        },
+    Object.assign(host, {
+      ...pageConsole.host,
+      readFile: async (name, maxBytes) => (await storage).read(name, maxBytes),
+      replaceFile: async (name, bytes) => {
+        const done = await (await storage).replace(name, bytes);
+        showSaves();
+        return done;
       },
-      print: () => {},
-      printErr: () => {},
+      appendFile: async (name, bytes, size, keep) => {
+        const done = await (await storage).append(name, bytes, size, keep);
+        showSaves();
+        return done;
+      },
     });
+    const game = await instance;
     term.focus();
     await game.ccall('main', 'number', [], [], { async: true });
     say('Игра окончена.');
@@ -115,7 +163,10 @@ async function play() {
   }
 }
 
-$('again').addEventListener('click', () => play());
+$('again').addEventListener('click', () => {
+  nextGame ??= loadGame();
+  play();
+});
 
 // Typed text from the line under the terminal, for keyboards that the widget garbles.
 $('typed').addEventListener('submit', (event) => {
