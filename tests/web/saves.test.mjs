@@ -166,3 +166,40 @@ test('two pages of the site save at once in one profile and lose neither save', 
     await site.close();
   }
 });
+
+test('a save the browser cannot store says so and leaves the slot as it was', async () => {
+  const site = await serveSite();
+  const browser = await openBrowser();
+  try {
+    const game = await GamePage.open(browser.context, site.url);
+    await game.play([...startUp('ник'), '1', '1', '10', '1']);
+    assert.ok((await game.rows()).includes(SAVED));
+    const before = await game.files();
+
+    // The storage refuses every change from now on, as a full quota does.
+    await game.page.evaluate(() => {
+      IDBObjectStore.prototype.put = () => {
+        throw new DOMException('the quota is full', 'QuotaExceededError');
+      };
+    });
+    await game.play(['', '10', '1']);
+    const rows = await game.rows();
+    assert.ok(rows.includes('Ошибка сохранения'));
+    assert.ok(!rows.slice(-3).includes(SAVED));
+    assert.deepEqual(await game.files(), before);
+
+    // A browser that gives the page no storage at all: the game plays, its saves fail.
+    const bare = await GamePage.open(browser.context, site.url);
+    await bare.page.addInitScript(() => {
+      Object.defineProperty(window, 'indexedDB', { get: () => { throw new DOMException('no storage', 'SecurityError'); } });
+    });
+    await bare.load();
+    await bare.page.locator('#status', { hasText: 'хранилища' }).waitFor();
+    await bare.play([...startUp('ник'), '1', '1', '10', '1']);
+    assert.ok((await bare.rows()).includes('Ошибка сохранения'));
+    assert.deepEqual(game.errors, []);
+  } finally {
+    await browser.close();
+    await site.close();
+  }
+});
