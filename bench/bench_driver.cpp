@@ -9,6 +9,8 @@
 //    output drained from a pipe: the same game again, timed, with its peak memory.
 // 3. `cat` writing the same output bytes into the same kind of pipe: the floor.
 // 4. The time from start to the main-menu prompt, over many runs.
+// 5. Given a second build of the game (the WebAssembly game's Node.js runner, say), the
+//    same recorded scripts and the start-up timed through it as well, against the first.
 
 #include <fcntl.h>
 #include <poll.h>
@@ -351,7 +353,7 @@ double startUpSeconds(const std::string& game, const std::string& folder) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: %s GAME FOLDER [DAYS]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s GAME FOLDER [DAYS [OTHER_GAME]]\n", argv[0]);
     return 2;
   }
   signal(SIGPIPE, SIG_IGN);
@@ -398,5 +400,22 @@ int main(int argc, char** argv) {
               quietReplay.seconds, static_cast<double>(quiet.days) / quietReplay.seconds, quietCat.seconds,
               quietReplay.seconds / quietCat.seconds);
   std::printf("start-up to menu:   %.2f ms (median of %zu runs)\n", median(startUps) * 1000, startUps.size());
-  return played.finished.status == 0 && replay.finished.status == 0 ? 0 : 1;
+  if (argc <= 4) return played.finished.status == 0 && replay.finished.status == 0 ? 0 : 1;
+
+  const std::string other = argv[4];
+  const Drained otherReplay = medianDrain({other}, replayFolder, played.script);
+  const Drained otherQuiet = medianDrain({other}, quietReplayFolder, quiet.script);
+  std::vector<double> otherStartUps;
+  for (int i = 0; i < 15; ++i) otherStartUps.push_back(startUpSeconds(other, folder));
+  const double otherStartUp = median(otherStartUps);
+  std::printf("%s, the same scripts:\n", other.c_str());
+  std::printf("  replay matches:   %s\n", otherReplay.bytes == played.outputBytes && otherQuiet.bytes == quiet.outputBytes
+                                            ? "yes (same output lengths)" : "NO");
+  std::printf("  start-up to menu: %.1f ms (median of %zu runs)\n", otherStartUp * 1000, otherStartUps.size());
+  std::printf("  with saves:       %.3f s (median of 7), peak resident memory %ld KiB: %.1fx the first game\n",
+              otherReplay.seconds, otherReplay.finished.peakKiB, otherReplay.seconds / replay.seconds);
+  std::printf("  without saves:    %.3f s (median of 7): %.1fx the first game; less the start-up %.3f s: %.1fx\n",
+              otherQuiet.seconds, otherQuiet.seconds / quietReplay.seconds, otherQuiet.seconds - otherStartUp,
+              (otherQuiet.seconds - otherStartUp) / quietReplay.seconds);
+  return played.finished.status == 0 && replay.finished.status == 0 && otherReplay.finished.status == 0 ? 0 : 1;
 }

@@ -7,6 +7,12 @@
 
 include(GNUInstallDirs)
 
+# The web build installs its site: the page and everything it loads, at the top.
+if(EMSCRIPTEN)
+  install(DIRECTORY ${GEEKPATH_SITE_DIR}/ DESTINATION . COMPONENT game)
+  return()
+endif()
+
 # Folders made by the install: rwxr-xr-x whatever the umask of the one who builds.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

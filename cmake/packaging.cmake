@@ -1,6 +1,7 @@
 # The packages, made by CPack from the install rules of the component "game":
 #   Linux and other Unix systems: a Debian package (.deb) and a tarball (.tar.gz);
-#   Windows: a .zip with geekpath.exe and README.txt.
+#   Windows: a .zip with geekpath.exe and README.txt;
+#   the web build: a .zip of the page's site, for any static host.
 # cpack in the build folder writes them there (the "package" workflow preset does it all).
 
 set(CPACK_PACKAGE_NAME "${PROJECT_NAME}")
@@ -21,7 +22,11 @@ set(CPACK_STRIP_FILES ON)
 # Only the game's own files, whatever else the build may have install rules for.
 set(CPACK_INSTALL_CMAKE_PROJECTS "${PROJECT_BINARY_DIR};${PROJECT_NAME};game;/")
 
-if(WIN32)
+if(EMSCRIPTEN)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME web)
+  set(CPACK_STRIP_FILES OFF)
+elseif(WIN32)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME win64)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
@@ -41,7 +46,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # What only the Debian package carries, its changelog, is the component "debian".
-if(NOT WIN32)
+if(NOT WIN32 AND NOT EMSCRIPTEN)
   configure_file(doc/changelog.in ${PROJECT_BINARY_DIR}/changelog @ONLY)
   add_custom_command(
     OUTPUT ${PROJECT_BINARY_DIR}/changelog.gz

@@ -166,7 +166,7 @@ SlotSummary readSlotSummary(std::string_view bytes) {
   return summary;
 }
 
-void readSaveRecords(std::string_view bytes, GameState& state) {
+bool readSaveRecords(std::string_view bytes, GameState& state) {
   SaveReader reader(bytes);
   const std::string name = reader.readName();
   // A zero byte ends the nickname, and it keeps at most 15 bytes.
@@ -179,6 +179,14 @@ void readSaveRecords(std::string_view bytes, GameState& state) {
     readRecord(reader, state, kNumberRecords[i]);
   }
   // The ";" and line end after the last record are left unread.
+  return !reader.failed();
+}
+
+bool isSaveFile(std::string_view bytes) {
+  GameState scratch;
+  const bool whole = readSaveRecords(bytes, scratch);
+  SaveReader reader(bytes);
+  return whole && reader.readName().size() < scratch.playerName.size();
 }
 
 std::string saveFileBytes(const GameState& state) {

@@ -409,6 +409,31 @@ TEST(SaveReader, ZeroByteEndsTheNickname) {
   EXPECT_EQ(loaded.day, 5);
 }
 
+// A file offered from outside counts as a save file only when the reader takes all of it.
+TEST(SaveReader, WhatCountsAsASaveFile) {
+  std::vector<std::string> longName = unusualRecords();
+  longName[0] = "sixteen-letters!";
+  std::vector<std::string> badNumber = unusualRecords();
+  badNumber[20] = "x";
+  const std::string whole = fileOf(unusualRecords());
+  const struct {
+    const char* what;
+    std::string bytes;
+    bool isSave;
+  } cases[] = {
+      {"as the game writes it", saveFileBytes(unusualState()), true},
+      {"LF line ends", fileOf(unusualRecords(), "\n"), true},
+      {"without the last record's end", whole.substr(0, whole.size() - 3), true},
+      {"cut inside the last record", whole.substr(0, whole.size() - 5), true},
+      {"cut before the last record", whole.substr(0, whole.rfind(";", whole.size() - 4) + 1), false},
+      {"a record that is no number", fileOf(badNumber), false},
+      {"a nickname of 16 bytes", fileOf(longName), false},
+      {"empty", "", false},
+      {"a text", "Dear diary, today I saved nothing.", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(isSaveFile(c.bytes), c.isSave) << c.what;
+}
+
 TEST(SaveReader, EmptyFileAndMissingFile) {
   MemoryConsole io("");
   Game game(io, makeScratchFolder());

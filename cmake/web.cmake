@@ -1,0 +1,59 @@
+# The game compiled to WebAssembly, in two wrappers of the same build:
+#   site/            the static page: index.html, its script and style, the terminal
+#                    widget from npm, and the game's geekpath.js and geekpath.wasm
+#   geekpath-node    the same game under Node.js, on standard input and output and the
+#                    working folder, for scripts and tests
+# The game's screens await the player's keys through Asyncify, which suspends the
+# WebAssembly stack while a read is pending.
+
+set(GEEKPATH_SITE_DIR ${CMAKE_BINARY_DIR}/site)
+
+target_sources(geekpath PRIVATE ${PROJECT_SOURCE_DIR}/src/shell/page_exports.cpp)
+set_target_properties(geekpath PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${GEEKPATH_SITE_DIR})
+target_link_options(geekpath PRIVATE
+  -sASYNCIFY
+  -sASYNCIFY_STACK_SIZE=16384
+  -sMODULARIZE=1
+  -sEXPORT_NAME=createGeekpath
+  -sENVIRONMENT=web,node
+  # The page runs under a Content-Security-Policy without 'unsafe-eval'.
+  -sDYNAMIC_EXECUTION=0
+  -sALLOW_MEMORY_GROWTH=1
+  -sFILESYSTEM=0
+  # The page and the runner start the game themselves, with ccall, and learn when it ends.
+  -sINVOKE_RUN=0
+  -sEXPORTED_FUNCTIONS=_main,_malloc,_free,_geekpath_is_save_file
+  -sEXPORTED_RUNTIME_METHODS=ccall)
+
+# The runner, beside the site whose game it starts.
+configure_file(${PROJECT_SOURCE_DIR}/src/platform/web/geekpath-node.js ${CMAKE_BINARY_DIR}/geekpath-node COPYONLY)
+file(CHMOD ${CMAKE_BINARY_DIR}/geekpath-node PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+# The page: its own files from web/, and the terminal widget from npm (npm ci installs it
+# into node_modules/ when package-lock.json is newer than the last install).
+set(GEEKPATH_NPM_STAMP ${PROJECT_SOURCE_DIR}/node_modules/.package-lock.json)
+add_custom_command(OUTPUT ${GEEKPATH_NPM_STAMP}
+  COMMAND npm ci --no-audit --no-fund
+  WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+  DEPENDS ${PROJECT_SOURCE_DIR}/package.json ${PROJECT_SOURCE_DIR}/package-lock.json
+  COMMENT "npm ci: the terminal widget and the browser tests' driver")
+file(GLOB GEEKPATH_PAGE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*)
+set(GEEKPATH_WIDGET_FILES
+  ${PROJECT_SOURCE_DIR}/node_modules/@xterm/xterm/lib/xterm.mjs
+  ${PROJECT_SOURCE_DIR}/node_modules/@xterm/xterm/css/xterm.css)
+set(GEEKPATH_SITE_FILES)
+foreach(file IN LISTS GEEKPATH_PAGE_FILES GEEKPATH_WIDGET_FILES)
+  get_filename_component(name ${file} NAME)
+  # The widget's files have no rule of their own: npm ci makes them, and its stamp stands
+  # for them (on a fresh clone they do not exist yet when make reads the rules).
+  set(source ${file})
+  if(file IN_LIST GEEKPATH_WIDGET_FILES)
+    set(source)
+  endif()
+  add_custom_command(OUTPUT ${GEEKPATH_SITE_DIR}/${name}
+    COMMAND ${CMAKE_COMMAND} -E copy ${file} ${GEEKPATH_SITE_DIR}/${name}
+    DEPENDS ${source} ${GEEKPATH_NPM_STAMP})
+  list(APPEND GEEKPATH_SITE_FILES ${GEEKPATH_SITE_DIR}/${name})
+endforeach()
+add_custom_target(site ALL DEPENDS ${GEEKPATH_SITE_FILES})

@@ -1,0 +1,87 @@
+// The save and score files in a web page or under Node.js: the host keeps them (the page
+// in the browser's storage for the site, the Node.js runner in the working folder), and
+// each call is awaited, so a save is durable before the game says so.
+//
+// The host's file calls, each with a file name such as "save1.sav" (the game's files are
+// all in one folder):
+//   readFile(name, maxBytes)  at most maxBytes of the file from its start; null when there
+//                             is no such file
+//   replaceFile(name, bytes)  the file replaced whole or not at all, durable when it says
+//                             true; on false the old file is as it was
+//   appendFile(name, bytes, size, keep)
+//                             the bytes appended whole and durable, or nothing appended;
+//                             when keep < size, the file must still be size bytes long,
+//                             and is first cut to its first keep bytes (a record broken
+//                             off at its end)
+// Any of them may answer with a promise. The arrays handed to the host are only lent for
+// the call.
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <string_view>
+
+#include "platform/platform.hpp"
+
+namespace geekpath::platform {
+namespace {
+
+// NOLINTBEGIN: the bodies are JavaScript.
+// The bytes go into memory the game frees: *data points to them, and the result is their
+// count, or -1 when there is no file.
+EM_ASYNC_JS(int, hostReadFile, (const char* name, int maxBytes, char** data), {
+  const bytes = await Module.geekpathHost.readFile(UTF8ToString(name), maxBytes);
+  if (!bytes) return -1;
+  const length = Math.min(bytes.length, maxBytes);
+  const copy = _malloc(Math.max(length, 1));
+  HEAPU8.set(bytes.subarray(0, length), copy);
+  HEAPU32[data >> 2] = copy;
+  return length;
+});
+
+EM_ASYNC_JS(int, hostReplaceFile, (const char* name, const char* bytes, int size), {
+  return await Module.geekpathHost.replaceFile(UTF8ToString(name), HEAPU8.subarray(bytes, bytes + size)) ? 1 : 0;
+});
+
+EM_ASYNC_JS(int, hostAppendFile, (const char* name, const char* bytes, int size, double fileSize, double keep), {
+  const record = HEAPU8.subarray(bytes, bytes + size);
+  return await Module.geekpathHost.appendFile(UTF8ToString(name), record, fileSize, keep) ? 1 : 0;
+});
+// NOLINTEND
+
+// Texts the host takes in one call; the game's files are far smaller.
+constexpr std::size_t kMaxHostBytes = std::size_t{1} << 30;
+
+struct FreeBytes {
+  void operator()(char* bytes) const { std::free(bytes); }  // NOLINT(cppcoreguidelines-no-malloc)
+};
+
+}  // namespace
+
+std::string readFileHead(const std::string& path, std::size_t maxBytes) {
+  char* data = nullptr;
+  const int size = hostReadFile(path.c_str(), static_cast<int>(std::min(maxBytes, kMaxHostBytes)), &data);
+  const std::unique_ptr<char, FreeBytes> owned(data);
+  if (size <= 0) return {};
+  return std::string(data, static_cast<std::size_t>(size));
+}
+
+bool replaceFile(const std::string& path, std::string_view bytes) {
+  if (bytes.size() > kMaxHostBytes) return false;
+  return hostReplaceFile(path.c_str(), bytes.data(), static_cast<int>(bytes.size())) != 0;
+}
+
+bool appendToFile(const std::string& path, std::string_view record, WholeRecords wholeRecords) {
+  if (record.size() > kMaxHostBytes) return false;
+  // The host appends in one step; what it is asked to cut first comes from the file's end
+  // as it is now.
+  const std::string file = readFileHead(path, kMaxHostBytes);
+  const std::string_view tail = std::string_view(file).substr(file.size() - std::min(file.size(), kRecordTailBytes));
+  const std::size_t broken = tail.size() - wholeRecords(tail);
+  return hostAppendFile(path.c_str(), record.data(), static_cast<int>(record.size()), static_cast<double>(file.size()),
+                        static_cast<double>(file.size() - broken)) != 0;
+}
+
+}  // namespace geekpath::platform
