@@ -120,7 +120,6 @@ export function terminalConsole(term, onWait = () => {}) {
         if (waiting && timeoutMs >= 0) waiting.timer = setTimeout(() => answer(TIMED_OUT), timeoutMs);
         return read;
       },
-      keyMode() {},
       write(bytes) {
         term.write(bytes.slice());
       },

@@ -44,21 +44,28 @@ function room() {
   };
 }
 
-// The terminal opens at about the size fit() gives it, so that it is laid out once: a
-// monospaced cell is about 0.6 of the font's size wide and 1.15 high.
-const opening = (() => {
-  const { width, height } = room();
-  const size = Math.max(FONT_SIZES.smallest, Math.min(FONT_SIZES.largest, Math.floor(width / (0.6 * COLUMNS)),
-    Math.max(FONT_SIZES.readable, Math.floor(height / (1.15 * ROWS)))));
-  return { fontSize: size, cols: Math.max(COLUMNS, Math.floor(width / (0.6 * size))), rows: Math.max(10, Math.floor(height / (1.15 * size))) };
-})();
+// The terminal's font size, columns and rows for the room, given a cell's width and height
+// per pixel of font size: at least 80 columns and, where the height allows, the 32 rows
+// that show a whole day with an event, with the font made smaller where it must be.
+function layout({ width, height }, cellWidth, cellHeight) {
+  let size = Math.min(FONT_SIZES.largest, Math.floor(width / (cellWidth * COLUMNS)));
+  if (size > FONT_SIZES.readable) size = Math.max(FONT_SIZES.readable, Math.min(size, Math.floor(height / (cellHeight * ROWS))));
+  size = Math.max(size, FONT_SIZES.smallest);
+  return {
+    fontSize: size,
+    cols: Math.max(COLUMNS, Math.floor(width / (cellWidth * size))),
+    rows: Math.max(10, Math.floor(height / (cellHeight * size))),
+  };
+}
 
 const term = new Terminal({
   convertEol: true,  // a line feed also returns the carriage, as a terminal's output does
   cursorBlink: true,
   fontFamily: '"DejaVu Sans Mono", "Liberation Mono", "Cascadia Mono", Consolas, Menlo, "Courier New", monospace',
   scrollback: 2000,
-  ...opening,
+  // Opened at about its fitted size, so that it is laid out once: a monospaced cell is
+  // about 0.6 of the font's size wide and 1.15 high.
+  ...layout(room(), 0.6, 1.15),
 });
 window.geekpathTerminal = term;
 term.open($('terminal'));
@@ -66,29 +73,22 @@ term.open($('terminal'));
 // The widget's cell size in CSS pixels, from its renderer once it has measured the font.
 const cellSize = () => term._core?._renderService?.dimensions?.css?.cell;
 
-// At least 80 columns across the window and, where the height allows, the 32 rows that
-// show a whole day with an event; the font is made smaller where it must be. A cell's
-// size follows the font's, so one measurement gives the size to try, and the loops only
-// correct its rounding.
+// The layout for the cell the widget measured; the loops only correct its rounding.
 function fit() {
-  const { width, height } = room();
-  const fits = (cell, columns, rows) => cell && cell.width * columns <= width && cell.height * rows <= height;
+  const space = room();
+  const fits = (cell, rows) => cell && cell.width * COLUMNS <= space.width && cell.height * rows <= space.height;
   const measured = cellSize();
   const current = term.options.fontSize;
-  let size = FONT_SIZES.largest;
-  if (measured?.width && measured?.height) {
-    size = Math.min(size, Math.floor(current * width / (measured.width * COLUMNS)));
-    const tallest = Math.floor(current * height / (measured.height * ROWS));
-    if (size > FONT_SIZES.readable) size = Math.max(FONT_SIZES.readable, Math.min(size, tallest));
-    size = Math.max(size, FONT_SIZES.smallest);
-  }
-  if (term.options.fontSize !== size) term.options.fontSize = size;
-  while (size > FONT_SIZES.smallest && !fits(cellSize(), COLUMNS, 1)) term.options.fontSize = --size;
-  while (size > FONT_SIZES.readable && !fits(cellSize(), COLUMNS, ROWS)) term.options.fontSize = --size;
+  let size = measured?.width && measured?.height
+    ? layout(space, measured.width / current, measured.height / current).fontSize
+    : FONT_SIZES.largest;
+  if (current !== size) term.options.fontSize = size;
+  while (size > FONT_SIZES.smallest && !fits(cellSize(), 1)) term.options.fontSize = --size;
+  while (size > FONT_SIZES.readable && !fits(cellSize(), ROWS)) term.options.fontSize = --size;
   const cell = cellSize();
   if (!cell?.width || !cell?.height) return;
-  const columns = Math.max(COLUMNS, Math.floor(width / cell.width));
-  const rows = Math.max(10, Math.floor(height / cell.height));
+  const columns = Math.max(COLUMNS, Math.floor(space.width / cell.width));
+  const rows = Math.max(10, Math.floor(space.height / cell.height));
   if (columns !== term.cols || rows !== term.rows) term.resize(columns, rows);
 }
 fit();

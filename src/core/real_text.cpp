@@ -11,26 +11,21 @@
 namespace geekpath {
 namespace {
 
-constexpr std::array<std::uint64_t, 20> kPowersOf10 = [] {
-  std::array<std::uint64_t, 20> powers{};
+// base^0 to base^(N - 1).
+template <std::size_t N>
+constexpr std::array<std::uint64_t, N> powersOf(std::uint64_t base) {
+  std::array<std::uint64_t, N> powers{};
   std::uint64_t p = 1;
   for (std::uint64_t& power : powers) {
     power = p;
-    p *= 10;
+    p *= base;
   }
   return powers;
-}();
+}
 
+constexpr auto kPowersOf10 = powersOf<20>(10);
 // 5^0 to 5^27, the largest power of 5 below 2^64.
-constexpr std::array<std::uint64_t, 28> kPowersOf5 = [] {
-  std::array<std::uint64_t, 28> powers{};
-  std::uint64_t p = 1;
-  for (std::uint64_t& power : powers) {
-    power = p;
-    p *= 5;
-  }
-  return powers;
-}();
+constexpr auto kPowersOf5 = powersOf<28>(5);
 
 // The largest powers of 10 and of 5 that fit a 32-bit limb.
 constexpr std::uint32_t kBillion = 1'000'000'000;

@@ -179,14 +179,12 @@ bool readSaveRecords(std::string_view bytes, GameState& state) {
     readRecord(reader, state, kNumberRecords[i]);
   }
   // The ";" and line end after the last record are left unread.
-  return !reader.failed();
+  return !reader.failed() && name.size() < state.playerName.size();
 }
 
 bool isSaveFile(std::string_view bytes) {
   GameState scratch;
-  const bool whole = readSaveRecords(bytes, scratch);
-  SaveReader reader(bytes);
-  return whole && reader.readName().size() < scratch.playerName.size();
+  return readSaveRecords(bytes, scratch);
 }
 
 std::string saveFileBytes(const GameState& state) {

@@ -66,7 +66,7 @@ struct SlotSummary {
 // Reads the 26 records into the state: the nickname (its first 15 bytes, up to a zero
 // byte), then the numbers. Day, money and reputation become 0 when they cannot be read;
 // every other field keeps its value from the first record that cannot be read on.
-// True when all 26 records were read.
+// True when the file read whole: all 26 records, and a nickname that fit.
 bool readSaveRecords(std::string_view bytes, GameState& state);
 // Whether the bytes read whole as a save file: all 26 records, the nickname of at most 15
 // bytes. The game loads any file; this is for a file offered from outside.

@@ -14,7 +14,8 @@
 //                             its LF); an empty array at the end of input
 //   readKey(timeoutMs)        one key: a byte 0..255, 256 for a key without a character,
 //                             -1 when timeoutMs (>= 0) passed first, -2 at the end of input
-//   keyMode(on)               key waits start and end: raw keys without echo, or line editing
+//                             (readKeyboard's own codes); a page tells line editing from
+//                             a key wait by which of the two reads is waiting
 //   write(bytes)              output bytes, UTF-8; the array is only lent for the call
 
 #include <emscripten.h>
@@ -39,8 +40,6 @@ EM_ASYNC_JS(int, hostReadInput, (char* buffer, int size), {
 
 EM_ASYNC_JS(int, hostReadKey, (int timeoutMs), { return await Module.geekpathHost.readKey(timeoutMs); });
 
-EM_JS(void, hostKeyMode, (int on), { Module.geekpathHost.keyMode(on != 0); });
-
 EM_JS(void, hostWrite, (const char* bytes, int size), {
   Module.geekpathHost.write(HEAPU8.subarray(bytes, bytes + size));
 });
@@ -52,10 +51,7 @@ constexpr std::size_t kMaxChunk = std::size_t{1} << 30;
 class WebConsole final : public StreamConsole {
  public:
   WebConsole() : StreamConsole(TextCodec::utf8()), keyboard_(hostHasKeyboard() != 0) {}
-  ~WebConsole() override {
-    flush();
-    if (inKeyWait_) hostKeyMode(0);
-  }
+  ~WebConsole() override { flush(); }
   WebConsole(const WebConsole&) = delete;
   WebConsole& operator=(const WebConsole&) = delete;
 
@@ -65,20 +61,10 @@ class WebConsole final : public StreamConsole {
     return got > 0 ? static_cast<std::size_t>(got) : 0;
   }
   [[nodiscard]] bool hasKeyboard() const override { return keyboard_; }
-  void beginKeyWait() override {
-    inKeyWait_ = true;
-    hostKeyMode(1);
-  }
-  void endKeyWait() override {
-    inKeyWait_ = false;
-    hostKeyMode(0);
-  }
   int readKeyboard(int timeoutMs) override {
     const int key = hostReadKey(timeoutMs);
-    if (key == -1) return kTimedOut;
-    if (key == 0x100) return kExtendedKey;
-    if (key < 0 || key > 0xFF) return kKeyboardEnded;
-    return key;
+    const bool known = (key >= 0 && key <= 0xFF) || key == kExtendedKey || key == kTimedOut;
+    return known ? key : kKeyboardEnded;
   }
   void writeOutput(std::string_view bytes) override {
     while (!bytes.empty()) {
@@ -90,7 +76,6 @@ class WebConsole final : public StreamConsole {
 
  private:
   bool keyboard_;
-  bool inKeyWait_ = false;
 };
 
 }  // namespace

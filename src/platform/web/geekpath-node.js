@@ -132,7 +132,6 @@ const host = {
   keyboard: false,
   readInput,
   readKey: () => -2,
-  keyMode: () => {},
   write,
   readFile,
   replaceFile,
