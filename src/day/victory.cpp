@@ -58,12 +58,9 @@ std::string_view dayWord(std::int32_t day) {
   return " дней";
 }
 
-// A record begins with a line end and this indent before the nickname, and holds six
-// line ends: that first one and those of its five lines. The nickname never holds a line
-// feed (the nickname read stops at one, the save reader skips them), so a record holds
-// exactly six.
+// A record begins with a line end, so that it starts on a line of its own whatever the
+// file held before, and this indent before the nickname.
 constexpr std::string_view kRecordIndent = "  \t";
-constexpr int kRecordLineEnds = 6;
 
 // The whole record: labels in CP1251, the nickname as its CP866 bytes, the system's text
 // line ends.
@@ -84,29 +81,6 @@ std::string scoreRecord(const GameState& s) {
   record += utf8ToCp1251(" Набрано призовых очков ") + std::to_string(scorePoints(s));
   record += eol;
   return record;
-}
-
-// How much of the score file's last bytes ends where a record ends. A record broken off
-// (by an append whose taking back failed too, or by a crash) has fewer than six line
-// ends after its beginning, or is no more than a beginning of its first line end and
-// indent; either is left out. Anything else after the last record is kept, whatever it
-// is: the player may have written there.
-std::size_t wholeScoreRecords(std::string_view tail) {
-  std::string lead(platform::kTextLineEnd);
-  lead += kRecordIndent;
-  std::size_t end = 0;  // where the last record that begins in the tail ends
-  if (const std::size_t start = tail.rfind(lead); start != std::string_view::npos) {
-    end = start;
-    for (int lineEnds = 0; lineEnds < kRecordLineEnds; ++end) {
-      if (end == tail.size()) return start;
-      if (tail[end] == '\n') ++lineEnds;
-    }
-  }
-  // What follows the last whole record (or, with none in the tail, the whole file, as a
-  // tail shorter than the lead is) may be a record broken off within its lead.
-  const std::string_view rest = tail.substr(end);
-  const bool brokenOffLead = !rest.empty() && rest.size() < lead.size() && lead.starts_with(rest);
-  return brokenOffLead ? end : tail.size();
 }
 
 }  // namespace
@@ -146,7 +120,7 @@ void passwordsScreen(Game& game) {
 }
 
 void appendScoreRecord(const Game& game) {
-  platform::appendToFile(game.filePath("SCORES.txt"), scoreRecord(game.state), wholeScoreRecords);
+  platform::appendToFile(game.filePath("SCORES.txt"), scoreRecord(game.state));
 }
 
 }  // namespace geekpath

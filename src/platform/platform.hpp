@@ -2,8 +2,11 @@
 // Everything the game asks of the operating system, behind one interface: the console
 // device, the few file operations of the save and score files, and the conversions of
 // terminal codesets that the constant tables do not cover. Each system carries it out in
-// a folder of its own (posix/, windows/); the build compiles the one it targets, and no
-// code outside this folder includes an operating-system header.
+// a folder of its own: posix/ (Linux and the other POSIX systems), windows/ (the Windows
+// console) and web/ (the browser's page and the Node.js runner, through the JavaScript
+// host that starts the WebAssembly game). The build compiles the one it targets, and no
+// code outside this folder includes an operating-system header. POSIX and Windows share
+// the file procedures of file_procedures.cpp, over the calls of file_calls.hpp.
 
 #include <cstddef>
 #include <memory>
@@ -25,7 +28,8 @@ namespace geekpath::platform {
 [[nodiscard]] std::unique_ptr<ForeignCodeset> openForeignCodeset(std::string_view codeset);
 
 // At most maxBytes of the file at path, from its start; empty when there is no readable
-// regular file there. Never blocks, not even on a FIFO.
+// regular file there, or when a read fails part of the way. Never blocks, not even on a
+// FIFO.
 [[nodiscard]] std::string readFileHead(const std::string& path, std::size_t maxBytes);
 
 // Replaces the file at path with bytes, whole or not at all: they go to path + ".tmp"
@@ -34,27 +38,23 @@ namespace geekpath::platform {
 // untouched and the temporary file gone.
 [[nodiscard]] bool replaceFile(const std::string& path, std::string_view bytes);
 
-// How much of the end of a file of records is whole: given the file's last bytes (the
-// last kRecordTailBytes of it, all of it when it is shorter), the length of their
-// beginning that ends where a record ends: all of them unless the file ends in a record
-// broken off.
-using WholeRecords = std::size_t (*)(std::string_view tail);
-// More than any record holds.
-inline constexpr std::size_t kRecordTailBytes = 4096;
-
 // Appends a record to a file of records at path, creating it, in one write, and flushes
-// it to the disk. A record broken off at the end of the file, as wholeRecords tells, is
-// cut off first, so that no record ever follows half of one. A write that went only part
-// of the way, or a flush that failed, is taken back; where even that fails, the part
-// stays until the next append cuts it off. False when the record was not appended whole
-// and flushed, and when the file's end could not be read or cut.
-bool appendToFile(const std::string& path, std::string_view record, WholeRecords wholeRecords);
+// it to the disk. A write that went only part of the way, or a flush that failed, is
+// taken back; nothing that stood in the file before is ever changed or removed: the
+// record follows whatever the file holds. False when the record was not appended whole
+// and flushed.
+bool appendToFile(const std::string& path, std::string_view record);
 
 // The line end of the system's text files.
-#ifdef _WIN32
+#if defined(_WIN32)
 inline constexpr std::string_view kTextLineEnd = "\r\n";
-#else
+#elif defined(__EMSCRIPTEN__)
+// The browser's files are LF, as the POSIX game writes them.
 inline constexpr std::string_view kTextLineEnd = "\n";
+#elif defined(__unix__) || defined(__APPLE__)
+inline constexpr std::string_view kTextLineEnd = "\n";
+#else
+#error "the line end of this system's text files is not known"
 #endif
 
 }  // namespace geekpath::platform

@@ -1,20 +1,10 @@
-// Saves and score records when the disk fails. Each call that writes the files is made
-// to fail in turn, through the system's table of file calls, with the errors a disk
-// really gives. A save then says so and leaves the old slot and no temporary file; a
-// score record is taken back, and where even that fails, the next record does not follow
-// the piece left behind.
+// Saves, loads and score records when the disk fails. Each file call is made to fail in
+// turn through the table of file calls, as a refused open, a full disk, a short write, a
+// failed sync or a failed read do on either system. A save then says so and leaves the
+// old slot and no temporary file; a load finds no half a save; a score record is taken
+// back, and nothing that stood in SCORES.txt before it is ever lost.
 
 #include <gtest/gtest.h>
-
-#ifdef _WIN32
-#include "platform/windows/file_calls.hpp"
-#else
-#include <fcntl.h>
-
-#include <cerrno>
-
-#include "platform/posix/file_calls.hpp"
-#endif
 
 #include <algorithm>
 #include <cstddef>
@@ -25,142 +15,98 @@
 #include "day/victory.hpp"
 #include "persistence/save_file.hpp"
 #include "persistence/save_screen.hpp"
+#include "platform/file_calls.hpp"
 #include "support/files.hpp"
 
 namespace geekpath {
 namespace {
 
+using platform::FileCalls;
+using platform::FileId;
+using platform::kNoFile;
+using platform::kSystemFileCalls;
+using platform::OpenFor;
 using testing::fileExists;
 using testing::makeScratchFolder;
 using testing::readFile;
 using testing::writeFile;
 
-// The fault in force: the error of the failing calls (errno, or a Windows error code),
-// and how many bytes the first write lets through before the writes fail (0: they fail
-// at once; with no error they go on after it).
+// The fault in force: how many bytes the first write or read lets through before the
+// calls fail (0: they fail at once), and whether they go on after it (a short write
+// followed by the rest).
 struct FaultState {
-  int error = 0;
-  std::size_t firstWrite = 0;
+  std::size_t firstTransfer = 0;
+  bool failAfterFirst = true;
   int hits = 0;  // how often a failing call was reached
 };
 FaultState gFault;
 
-// Per system: the failing calls, the ways of putting them into the table, and the errors
-// a failing disk gives.
-#ifdef _WIN32
-using platform::windows::FileCalls;
-using platform::windows::fileCalls;
-FileCalls gReal;
-
-BOOL fail() {
+template <class Result>
+Result fail(Result result) {
   ++gFault.hits;
-  SetLastError(static_cast<DWORD>(gFault.error));
-  return FALSE;
+  return result;
 }
-// Opens that create a file fail; reads and the cutting of a file go on.
-HANDLE WINAPI failingCreateFile(LPCWSTR name, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
-                                DWORD disposition, DWORD flags, HANDLE model) {
-  if (disposition == OPEN_EXISTING) return gReal.createFile(name, access, share, security, disposition, flags, model);
-  fail();
-  return INVALID_HANDLE_VALUE;
+
+// Opens that write fail; reads go on.
+FileId failingOpenToWrite(const std::string& path, OpenFor purpose) {
+  if (purpose == OpenFor::reading) return kSystemFileCalls.open(path, purpose);
+  return fail(kNoFile);
 }
-BOOL WINAPI failingWriteFile(HANDLE file, LPCVOID bytes, DWORD count, LPDWORD written, LPOVERLAPPED at) {
-  if (gFault.firstWrite > 0) {
+FileId failingOpenToRead(const std::string& path, OpenFor purpose) {
+  if (purpose != OpenFor::reading) return kSystemFileCalls.open(path, purpose);
+  return fail(kNoFile);
+}
+// The first transfer moves firstTransfer bytes at most; the rest fail, unless told not to.
+template <class Bytes, std::ptrdiff_t (*const FileCalls::*Real)(FileId, Bytes, std::size_t)>
+std::ptrdiff_t failingTransfer(FileId file, Bytes bytes, std::size_t count) {
+  if (gFault.firstTransfer > 0) {
     ++gFault.hits;
-    const auto part = static_cast<DWORD>(std::min<std::size_t>(count, std::exchange(gFault.firstWrite, 0)));
-    return gReal.writeFile(file, bytes, part, written, at);
+    return (kSystemFileCalls.*Real)(file, bytes, std::min(count, std::exchange(gFault.firstTransfer, 0)));
   }
-  if (gFault.error == 0) return gReal.writeFile(file, bytes, count, written, at);
-  *written = 0;
-  return fail();
+  if (!gFault.failAfterFirst) return (kSystemFileCalls.*Real)(file, bytes, count);
+  return fail(std::ptrdiff_t{-1});
 }
-BOOL WINAPI failingFlushFileBuffers(HANDLE) { return fail(); }
-BOOL WINAPI failingMoveFile(LPCWSTR, LPCWSTR, DWORD) { return fail(); }
-BOOL WINAPI failingSetEndOfFile(HANDLE) { return fail(); }
-// A close that reports an error has closed the handle all the same.
-BOOL WINAPI failingCloseHandle(HANDLE handle) {
-  gReal.closeHandle(handle);
-  return fail();
+bool failingSync(FileId) { return fail(false); }
+bool failingTruncate(FileId, const std::string&, std::uint64_t) { return fail(false); }
+bool failingRename(const std::string&, const std::string&) { return fail(false); }
+// A close that reports an error has closed the file all the same.
+bool failingClose(FileId file) {
+  kSystemFileCalls.close(file);
+  return fail(false);
 }
-
-void failCreate(FileCalls& c) { c.createFile = failingCreateFile; }
-void failWrite(FileCalls& c) { c.writeFile = failingWriteFile; }
-void failSync(FileCalls& c) { c.flushFileBuffers = failingFlushFileBuffers; }
-void failClose(FileCalls& c) { c.closeHandle = failingCloseHandle; }
-void failRename(FileCalls& c) { c.moveFile = failingMoveFile; }
-void failCut(FileCalls& c) { c.setEndOfFile = failingSetEndOfFile; }
-
-constexpr int kDenied = ERROR_ACCESS_DENIED;
-constexpr int kDiskFull = ERROR_DISK_FULL;
-constexpr int kIoError = ERROR_IO_DEVICE;
-constexpr int kOtherDevice = ERROR_NOT_SAME_DEVICE;
-#else
-using platform::posix::FileCalls;
-using platform::posix::fileCalls;
-FileCalls gReal;
-
-int fail() {
-  ++gFault.hits;
-  errno = gFault.error;
-  return -1;
-}
-// Opens that create a file fail; reads go on.
-int failingOpen(const char* path, int flags, mode_t mode) {
-  if ((flags & O_CREAT) == 0) return gReal.open(path, flags, mode);
-  return fail();
-}
-ssize_t failingWrite(int fd, const void* bytes, std::size_t count) {
-  if (gFault.firstWrite > 0) {
-    ++gFault.hits;
-    return gReal.write(fd, bytes, std::min(count, std::exchange(gFault.firstWrite, 0)));
-  }
-  if (gFault.error == 0) return gReal.write(fd, bytes, count);
-  return fail();
-}
-int failingFsync(int) { return fail(); }
-int failingRename(const char*, const char*) { return fail(); }
-int failingFtruncate(int, off_t) { return fail(); }
-// A close that reports an error has closed the descriptor all the same.
-int failingClose(int fd) {
-  gReal.close(fd);
-  return fail();
-}
-
-void failCreate(FileCalls& c) { c.open = failingOpen; }
-void failWrite(FileCalls& c) { c.write = failingWrite; }
-void failSync(FileCalls& c) { c.fsync = failingFsync; }
-void failClose(FileCalls& c) { c.close = failingClose; }
-void failRename(FileCalls& c) { c.rename = failingRename; }
-void failCut(FileCalls& c) { c.ftruncate = failingFtruncate; }
-
-constexpr int kDenied = EACCES;
-constexpr int kDiskFull = ENOSPC;
-constexpr int kIoError = EIO;
-constexpr int kOtherDevice = EXDEV;
-#endif
 
 using Inject = void (*)(FileCalls& calls);
+void failCreate(FileCalls& c) { c.open = failingOpenToWrite; }
+void failOpenToRead(FileCalls& c) { c.open = failingOpenToRead; }
+void failWrite(FileCalls& c) { c.write = failingTransfer<const char*, &FileCalls::write>; }
+void failRead(FileCalls& c) { c.read = failingTransfer<char*, &FileCalls::read>; }
+void failSync(FileCalls& c) { c.sync = failingSync; }
+void failClose(FileCalls& c) { c.close = failingClose; }
+void failRename(FileCalls& c) { c.rename = failingRename; }
+void failTruncate(FileCalls& c) { c.truncate = failingTruncate; }
 
 struct Fault {
   const char* title;
   Inject calls[2];  // one or two ways to fail
-  int error;
-  std::size_t firstWrite = 0;
+  std::size_t firstTransfer = 0;
+  bool failAfterFirst = true;
 };
 
-// Puts a fault's failing calls into the table while it lives, and the real ones back.
+// The fault's failing calls in use while it lives.
 class Injection {
  public:
-  explicit Injection(const Fault& fault) {
-    gReal = fileCalls;
-    gFault = {.error = fault.error, .firstWrite = fault.firstWrite};
+  explicit Injection(const Fault& fault) : override_(injected(fault)) {}
+
+ private:
+  static FileCalls injected(const Fault& fault) {
+    gFault = {.firstTransfer = fault.firstTransfer, .failAfterFirst = fault.failAfterFirst};
+    FileCalls calls = kSystemFileCalls;
     for (const Inject inject : fault.calls) {
-      if (inject != nullptr) inject(fileCalls);
+      if (inject != nullptr) inject(calls);
     }
+    return calls;
   }
-  ~Injection() { fileCalls = gReal; }
-  Injection(const Injection&) = delete;
-  Injection& operator=(const Injection&) = delete;
+  platform::FileCallsOverride override_;
 };
 
 struct SaveFault {
@@ -169,19 +115,13 @@ struct SaveFault {
 };
 
 const SaveFault kSaveFaults[] = {
-    {{"create the temporary file: no permission", {failCreate}, kDenied}},
-    {{"create the temporary file: disk full", {failCreate}, kDiskFull}},
-    {{"write: disk full", {failWrite}, kDiskFull}},
-    {{"write: I/O error", {failWrite}, kIoError}},
-    {{"write: short, then disk full", {failWrite}, kDiskFull, 10}},
-    {{"sync: I/O error", {failSync}, kIoError}},
-    {{"close: a delayed write error", {failClose}, kIoError}},
-    {{"rename: no permission", {failRename}, kDenied}},
-    {{"rename: onto another device", {failRename}, kOtherDevice}},
-#ifdef _WIN32
-    {{"rename: the slot is open elsewhere", {failRename}, ERROR_SHARING_VIOLATION}},
-#endif
-    {{"write: short, then the rest", {failWrite}, 0, 10}, true},
+    {{"create the temporary file", {failCreate}}},
+    {{"write", {failWrite}}},
+    {{"write: short, then failing", {failWrite}, 10}},
+    {{"sync", {failSync}}},
+    {{"close: a delayed write error", {failClose}}},
+    {{"rename: refused, or onto another device", {failRename}}},
+    {{"write: short, then the rest", {failWrite}, 10, false}, true},
 };
 
 TEST(FileFaults, FailedSaveSaysSoAndKeepsTheOldSlot) {
@@ -205,6 +145,25 @@ TEST(FileFaults, FailedSaveSaysSoAndKeepsTheOldSlot) {
   }
 }
 
+TEST(FileFaults, FailedReadFindsNoSave) {
+  const Fault faults[] = {
+      {"open", {failOpenToRead}},
+      {"read", {failRead}},
+      {"read: a few bytes, then failing", {failRead}, 10},
+  };
+  MemoryConsole io("");
+  Game game(io, makeScratchFolder());
+  game.state.day = 12;
+  ASSERT_TRUE(writeSaveFile(game, 1));
+  for (const Fault& fault : faults) {
+    SCOPED_TRACE(fault.title);
+    const Injection injection(fault);
+    EXPECT_EQ(readSlotBytes(game, 1), "");
+    EXPECT_GT(gFault.hits, 0);
+  }
+  EXPECT_EQ(readSlotBytes(game, 1), saveFileBytes(game.state));
+}
+
 // What a failed append leaves of its record in the file.
 enum class Left { nothing, part, whole };
 struct ScoreFault {
@@ -213,17 +172,13 @@ struct ScoreFault {
 };
 
 const ScoreFault kScoreFaults[] = {
-    {{"open: no permission", {failCreate}, kDenied}},
-#ifdef _WIN32
-    {{"open: the file is open elsewhere", {failCreate}, ERROR_SHARING_VIOLATION}},
-#endif
-    {{"write: disk full", {failWrite}, kDiskFull}},
-    {{"write: I/O error", {failWrite}, kIoError}},
-    {{"write: short, taken back", {failWrite}, kDiskFull, 40}},
-    {{"sync: I/O error, taken back", {failSync}, kIoError}},
-    {{"write: short, and the taking back fails", {failWrite, failCut}, kIoError, 40}, Left::part},
-    {{"write: one byte, and the taking back fails", {failWrite, failCut}, kIoError, 1}, Left::part},
-    {{"sync and the taking back fail", {failSync, failCut}, kIoError}, Left::whole},
+    {{"open: refused", {failCreate}}},
+    {{"write", {failWrite}}},
+    {{"write: short, taken back", {failWrite}, 40}},
+    {{"sync, taken back", {failSync}}},
+    {{"write: short, and the taking back fails", {failWrite, failTruncate}, 40}, Left::part},
+    {{"write: one byte, and the taking back fails", {failWrite, failTruncate}, 1}, Left::part},
+    {{"sync and the taking back fail", {failSync, failTruncate}}, Left::whole},
 };
 
 void appendRecordOf(const std::string& folder, const char* name) {
@@ -240,29 +195,32 @@ std::string recordOf(const char* name) {
   return readFile(folder + "/SCORES.txt");
 }
 
-TEST(FileFaults, FailedScoreRecordIsTakenBackOrCutOffBeforeTheNext) {
+// Whatever SCORES.txt held stays, byte for byte: a record, or a player's notes, a blank
+// line and the first lines of a record copied by hand. A failed append leaves its own
+// bytes only where even their taking back failed, and the next record follows.
+TEST(FileFaults, FailedScoreRecordIsTakenBackAndNothingBeforeItIsLost) {
   const std::string first = recordOf("first");
   const std::string second = recordOf("second");
   const std::string third = recordOf("third");
   ASSERT_GT(second.size(), 40u);
-  for (const bool earlierRecord : {false, true}) {
+  const std::string notes = "мои заметки\n\n" + first.substr(0, first.find('\n', first.find('\n', 1) + 1) + 1);
+  for (const std::string& earlier : {std::string(), first, notes}) {
     for (const ScoreFault& row : kScoreFaults) {
-      SCOPED_TRACE(std::string(row.fault.title) + (earlierRecord ? ", after a record" : ", first record"));
+      SCOPED_TRACE(std::string(row.fault.title) + ", after " + std::to_string(earlier.size()) + " bytes");
       const std::string folder = makeScratchFolder();
       const std::string scores = folder + "/SCORES.txt";
-      const std::string earlier = earlierRecord ? first : "";
-      if (earlierRecord) writeFile(scores, earlier);
+      if (!earlier.empty()) writeFile(scores, earlier);
       {
         const Injection injection(row.fault);
         appendRecordOf(folder, "second");
         EXPECT_GT(gFault.hits, 0);
       }
       const std::string kept = row.left == Left::whole  ? second
-                               : row.left == Left::part ? second.substr(0, row.fault.firstWrite)
+                               : row.left == Left::part ? second.substr(0, row.fault.firstTransfer)
                                                         : "";
       EXPECT_EQ(readFile(scores), earlier + kept);
       appendRecordOf(folder, "third");
-      EXPECT_EQ(readFile(scores), earlier + (row.left == Left::whole ? second : "") + third);
+      EXPECT_EQ(readFile(scores), earlier + kept + third);
     }
   }
 }

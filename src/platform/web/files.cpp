@@ -8,11 +8,8 @@
 //                             is no such file
 //   replaceFile(name, bytes)  the file replaced whole or not at all, durable when it says
 //                             true; on false the old file is as it was
-//   appendFile(name, bytes, size, keep)
-//                             the bytes appended whole and durable, or nothing appended;
-//                             when keep < size, the file must still be size bytes long,
-//                             and is first cut to its first keep bytes (a record broken
-//                             off at its end)
+//   appendFile(name, bytes)   the bytes appended whole and durable after whatever the
+//                             file holds, or nothing appended
 // Any of them may answer with a promise. The arrays handed to the host are only lent for
 // the call.
 
@@ -45,9 +42,8 @@ EM_ASYNC_JS(int, hostReplaceFile, (const char* name, const char* bytes, int size
   return await Module.geekpathHost.replaceFile(UTF8ToString(name), HEAPU8.subarray(bytes, bytes + size)) ? 1 : 0;
 });
 
-EM_ASYNC_JS(int, hostAppendFile, (const char* name, const char* bytes, int size, double fileSize, double keep), {
-  const record = HEAPU8.subarray(bytes, bytes + size);
-  return await Module.geekpathHost.appendFile(UTF8ToString(name), record, fileSize, keep) ? 1 : 0;
+EM_ASYNC_JS(int, hostAppendFile, (const char* name, const char* bytes, int size), {
+  return await Module.geekpathHost.appendFile(UTF8ToString(name), HEAPU8.subarray(bytes, bytes + size)) ? 1 : 0;
 });
 // NOLINTEND
 
@@ -73,15 +69,9 @@ bool replaceFile(const std::string& path, std::string_view bytes) {
   return hostReplaceFile(path.c_str(), bytes.data(), static_cast<int>(bytes.size())) != 0;
 }
 
-bool appendToFile(const std::string& path, std::string_view record, WholeRecords wholeRecords) {
+bool appendToFile(const std::string& path, std::string_view record) {
   if (record.size() > kMaxHostBytes) return false;
-  // The host appends in one step; what it is asked to cut first comes from the file's end
-  // as it is now.
-  const std::string file = readFileHead(path, kMaxHostBytes);
-  const std::string_view tail = std::string_view(file).substr(file.size() - std::min(file.size(), kRecordTailBytes));
-  const std::size_t broken = tail.size() - wholeRecords(tail);
-  return hostAppendFile(path.c_str(), record.data(), static_cast<int>(record.size()), static_cast<double>(file.size()),
-                        static_cast<double>(file.size() - broken)) != 0;
+  return hostAppendFile(path.c_str(), record.data(), static_cast<int>(record.size())) != 0;
 }
 
 }  // namespace geekpath::platform
