@@ -10,8 +10,9 @@ import { FitAddon } from './addon-fit.mjs';
 // even if the box cuts some off. Never fewer than `fewestRows` rows.
 const WINDOW_RULE = { columns: 80, rows: 32, fewestRows: 10, largest: 18, readable: 12, smallest: 6 };
 
-// The rule for a box of width x height CSS pixels: one for every box so far.
+// The rule for a window of width x height CSS pixels: one for every window so far.
 const ruleFor = (width, height) => WINDOW_RULE;
+const windowRule = () => ruleFor(window.innerWidth, window.innerHeight);
 
 // Makes the box as high as the window less what stands above and below it.
 function sizeBox(box, below) {
@@ -22,26 +23,25 @@ function sizeBox(box, below) {
 }
 
 // The font size the rule picks, searched from `from` up and down, with the columns and rows
-// of the terminal at that size; propose(size) tells how many fit the box at a size.
+// of the terminal at that size; propose(size) tells how many fit the box at a size, if it
+// can.
 function choose(rule, propose, from) {
   const keeps = (size) => {
     const cells = propose(size);
-    return cells.cols >= rule.columns && (size <= rule.readable || cells.rows >= rule.rows);
+    return cells !== undefined && cells.cols >= rule.columns && (size <= rule.readable || cells.rows >= rule.rows);
   };
   let size = Math.min(Math.max(from, rule.smallest), rule.largest);
   while (size < rule.largest && keeps(size + 1)) size += 1;
   while (size > rule.smallest && !keeps(size)) size -= 1;
-  const cells = propose(size);
+  const cells = propose(size) ?? { cols: 0, rows: 0 };
   return { fontSize: size, cols: Math.max(rule.columns, cells.cols), rows: Math.max(rule.fewestRows, cells.rows) };
 }
-
-const ruleForBox = (box) => ruleFor(box.clientWidth, box.clientHeight);
 
 // The terminal's font size, columns and rows to open it with, so that it is laid out once:
 // a monospaced cell is about 0.6 of the font's size wide and 1.15 high.
 export function openingSize(box, below) {
   sizeBox(box, below);
-  const rule = ruleForBox(box);
+  const rule = windowRule();
   const { clientWidth: width, clientHeight: height } = box;
   const propose = (size) => ({ cols: Math.floor(width / (0.6 * size)), rows: Math.floor(height / (1.15 * size)) });
   return choose(rule, propose, rule.largest);
@@ -59,7 +59,7 @@ export function fitTerminal(term, box, below) {
   const fit = () => {
     sizeBox(box, below);
     if (!addon.proposeDimensions()) return;  // no cell measured yet
-    const { cols, rows } = choose(ruleForBox(box), propose, term.options.fontSize);
+    const { cols, rows } = choose(windowRule(), propose, term.options.fontSize);
     if (cols !== term.cols || rows !== term.rows) term.resize(cols, rows);
   };
   fit();
