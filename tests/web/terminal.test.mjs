@@ -107,6 +107,8 @@ test('the terminal fits its box as the window changes: 80 columns or more inside
     for (const { width, height, fontSize } of windows) {
       await game.page.setViewportSize({ width, height });
       await game.page.waitForFunction((w) => window.innerWidth === w, width);
+      // The window's resize event comes with its next frame.
+      await game.page.evaluate(() => new Promise((resolve) => requestAnimationFrame(resolve)));
       const fitted = await game.page.evaluate(() => {
         const term = window.geekpathTerminal;
         const box = document.getElementById('terminal').getBoundingClientRect();
