@@ -30,17 +30,18 @@ configure_file(${PROJECT_SOURCE_DIR}/src/platform/web/geekpath-node.js ${CMAKE_B
 file(CHMOD ${CMAKE_BINARY_DIR}/geekpath-node PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-# The page: its own files from web/, and the terminal widget from npm (npm ci installs it
-# into node_modules/ when package-lock.json is newer than the last install).
+# The page: its own files from web/, and the terminal widget and its fit addon from npm (npm
+# ci installs them into node_modules/ when package-lock.json is newer than the last install).
 set(GEEKPATH_NPM_STAMP ${PROJECT_SOURCE_DIR}/node_modules/.package-lock.json)
 add_custom_command(OUTPUT ${GEEKPATH_NPM_STAMP}
   COMMAND npm ci --no-audit --no-fund
   WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
   DEPENDS ${PROJECT_SOURCE_DIR}/package.json ${PROJECT_SOURCE_DIR}/package-lock.json
-  COMMENT "npm ci: the terminal widget and the browser tests' driver")
+  COMMENT "npm ci: the terminal widget, its fit addon and the web tests' packages")
 file(GLOB GEEKPATH_PAGE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*)
 set(GEEKPATH_WIDGET_FILES
   ${PROJECT_SOURCE_DIR}/node_modules/@xterm/xterm/lib/xterm.mjs
+  ${PROJECT_SOURCE_DIR}/node_modules/@xterm/addon-fit/lib/addon-fit.mjs
   ${PROJECT_SOURCE_DIR}/node_modules/@xterm/xterm/css/xterm.css)
 set(GEEKPATH_SITE_FILES)
 foreach(file IN LISTS GEEKPATH_PAGE_FILES GEEKPATH_WIDGET_FILES)

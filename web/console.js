@@ -7,14 +7,21 @@
 const EXTENDED_KEY = 0x100;
 const TIMED_OUT = -1;
 const ENDED = -2;
+const TAB_STOP = 8;
 
 const encoder = new TextEncoder();
 
 // One unit per key: an escape sequence (ESC [ parameters, intermediates and a final byte,
 // or ESC O and one character), else one character.
 const KEYS = /\x1b\[[\x30-\x3f]*[\x20-\x2f]*[\x40-\x7e]|\x1bO[\s\S]|[\s\S]/gu;
-// Characters that take two columns of the terminal.
-const WIDE = /[\u1100-\u115f\u2e80-\ua4cf\uac00-\ud7a3\uf900-\ufaff\ufe30-\ufe4f\uff00-\uff60\uffe0-\uffe6\u{1f300}-\u{1faff}\u{20000}-\u{3fffd}]/u;
+// The columns a character takes in the widget, by its default Unicode tables: two for the
+// East Asian wide ones, none for controls, marks and format characters. A line takes
+// neither kind of the latter: the widget would act on a control (U+0090 starts a device
+// string that hides the game's output) and draw a mark on the cell before it, which
+// Backspace could not erase alone.
+const WIDE = /[\u1100-\u115f\u2329\u232a\u2e80-\u303e\u3040-\ua4cf\uac00-\ud7a3\uf900-\ufaff\ufe10-\ufe19\ufe30-\ufe6f\uff00-\uff60\uffe0-\uffe6\u{20000}-\u{2fffd}\u{30000}-\u{3fffd}]/u;
+const NO_WIDTH = /[\p{Cc}\p{Cf}\p{Cs}\p{M}\u06de\u1160-\u11ff]/u;
+const columns = (character) => (NO_WIDTH.test(character) ? 0 : WIDE.test(character) ? 2 : 1);
 
 const isEscapeSequence = (key) => key.length > 1 && key[0] === '\x1b';
 
@@ -23,9 +30,9 @@ const isEscapeSequence = (key) => key.length > 1 && key[0] === '\x1b';
 // hears when the game starts waiting ('line' or 'key') and when it goes on ('running').
 export function terminalConsole(term, onWait = () => {}) {
   const keys = [];
-  let line = [];             // the characters of the line being edited
+  let line = [];             // the line being edited: each key and the columns it took
   let unread = new Uint8Array(0);  // the rest of a finished line longer than a read
-  let waiting = null;        // the game's pending read: { line, resolve, maxBytes, timer }
+  let waiting = null;        // the game's pending read: { line, resolve, maxBytes, column, timer }
   let ended = false;
 
   const answer = (value) => {
@@ -36,33 +43,36 @@ export function terminalConsole(term, onWait = () => {}) {
     read.resolve(value);
   };
 
-  const giveLine = (bytes) => {
+  // Hands the line to the read, with its end (LF, or nothing after Ctrl+D).
+  const giveLine = (end) => {
+    const bytes = encoder.encode(line.map((typed) => typed.key).join('') + end);
+    line = [];
     const taken = Math.min(bytes.length, waiting.maxBytes);
     unread = bytes.subarray(taken);
     answer(bytes.subarray(0, taken));
   };
 
-  // One key of a line being edited.
+  // One key of the line being edited. The read's column is where the cursor stands, so
+  // that a Tab moves to the next tab stop and Backspace takes back exactly the columns its
+  // character took.
   const edit = (key) => {
     if (key === '\r' || key === '\n') {
       term.write('\r\n');
-      const text = line.join('') + '\n';
-      line = [];
-      giveLine(encoder.encode(text));
+      giveLine('\n');
     } else if (key === '\x7f' || key === '\b') {
       const erased = line.pop();
-      if (erased !== undefined) term.write(WIDE.test(erased) ? '\b\b  \b\b' : '\b \b');
+      if (erased === undefined) return;
+      term.write('\b'.repeat(erased.width) + ' '.repeat(erased.width) + '\b'.repeat(erased.width));
+      waiting.column -= erased.width;
     } else if (key === '\x04') {
       // Ctrl+D: on an empty line the end of input, else the line so far without its end.
-      if (line.length === 0) {
-        end();
-      } else {
-        const text = line.join('');
-        line = [];
-        giveLine(encoder.encode(text));
-      }
-    } else if (key.codePointAt(0) >= 0x20 && key !== '\x7f' || key === '\t') {
-      line.push(key);
+      if (line.length === 0) end();
+      else giveLine('');
+    } else if (key === '\t' || columns(key) > 0) {
+      const at = waiting.column % term.cols;
+      const width = key === '\t' ? Math.min(at + TAB_STOP - (at % TAB_STOP), term.cols - 1) - at : columns(key);
+      line.push({ key, width });
+      waiting.column += width;
       term.write(key);
     }
     // Other control keys, arrows and function keys do nothing in a line.
@@ -73,7 +83,7 @@ export function terminalConsole(term, onWait = () => {}) {
     while (waiting) {
       if (ended) {
         answer(waiting.line ? new Uint8Array(0) : ENDED);
-      } else if (keys.length === 0) {
+      } else if (keys.length === 0 || (waiting.line && waiting.column === undefined)) {
         return;
       } else if (waiting.line) {
         edit(keys.shift());
@@ -91,9 +101,19 @@ export function terminalConsole(term, onWait = () => {}) {
     pump();
   }
 
+  // A line starts where the game's output left the cursor, which the widget knows once it
+  // has taken that output in; until then its keys wait.
   const wait = (read) => new Promise((resolve) => {
-    waiting = { ...read, resolve };
+    const pending = { ...read, resolve };
+    waiting = pending;
     onWait(read.line ? 'line' : 'key');
+    if (read.line) {
+      term.write('', () => {
+        if (waiting !== pending) return;
+        pending.column = term.buffer.active.cursorX;
+        pump();
+      });
+    }
     pump();
   });
 

@@ -1,13 +1,15 @@
 // The game's files in the browser: the five slots and SCORES.txt, each a record of an
-// IndexedDB store of the site, keyed by its file name. Every change is one transaction,
-// committed with strict durability before the game is told it is done, and every read
-// asks the store afresh, so two tabs of the page never overwrite each other's files with
-// what they read earlier.
+// IndexedDB store of the site, keyed by its file name. Every change is one readwrite
+// transaction, which the store applies whole or not at all, committed with strict
+// durability before the game is told it is done; every read asks the store afresh, so two
+// tabs of the page never overwrite each other's files with what they read earlier.
 
 const DATABASE = 'geekpath';
 const STORE = 'files';
-// Tells this tab's temporary records from another tab's.
-const tab = Math.random().toString(36).slice(2, 10);
+// A record an earlier version of the page staged a slot's new bytes under, left behind
+// when its tab closed between its two steps: "save1.sav.k3j9x0qa.tmp". The player never
+// sees these.
+const STAGED = /^save[1-5]\.sav\.[0-9a-z]{1,8}\.tmp$/;
 
 // A request's result as a promise.
 const settled = (request) => new Promise((resolve, reject) => {
@@ -56,6 +58,12 @@ export async function openFiles() {
     }
   };
 
+  // Staged records left by an earlier version of the page go; a save of that version's
+  // still open in another tab then fails and says so, its slot kept.
+  change(async (files) => {
+    for (const key of await settled(files.getAllKeys())) if (STAGED.test(key)) files.delete(key);
+  });
+
   const asBytes = (value) => (value instanceof Uint8Array ? value : value ? new Uint8Array(value) : null);
 
   return {
@@ -72,40 +80,18 @@ export async function openFiles() {
       }
     },
 
-    // Whole or not at all: the bytes go under a temporary name of this tab's first, then
-    // one transaction puts them in the file's place and removes the temporary record.
-    async replace(name, bytes) {
-      const temporary = `${name}.${tab}.tmp`;
+    // The file replaced in one transaction.
+    replace(name, bytes) {
       const copy = bytes.slice();
-      if (!(await change((files) => files.put(copy, temporary)))) {
-        await change((files) => files.delete(temporary));
-        return false;
-      }
-      return change(async (files) => {
-        const staged = await settled(files.get(temporary));
-        if (staged === undefined) {
-          files.transaction.abort();
-          return;
-        }
-        files.put(staged, name);
-        files.delete(temporary);
-      });
+      return change((files) => files.put(copy, name));
     },
 
-    // The bytes appended in one transaction: another tab's append comes wholly before or
-    // wholly after. When keep < size, the file is first cut to keep bytes, provided it is
-    // still the size bytes the game looked at.
-    async append(name, bytes, size = 0, keep = size) {
+    // The bytes appended in one transaction, after whatever the file holds: another tab's
+    // append comes wholly before or wholly after, and no byte of the file is cut.
+    append(name, bytes) {
       const tail = bytes.slice();
       return change(async (files) => {
-        let old = asBytes(await settled(files.get(name))) ?? new Uint8Array(0);
-        if (keep < size) {
-          if (old.length !== size) {
-            files.transaction.abort();
-            return;
-          }
-          old = old.subarray(0, keep);
-        }
+        const old = asBytes(await settled(files.get(name))) ?? new Uint8Array(0);
         const joined = new Uint8Array(old.length + tail.length);
         joined.set(old);
         joined.set(tail, old.length);

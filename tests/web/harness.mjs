@@ -205,6 +205,14 @@ export class GamePage {
     return Object.fromEntries(Object.entries(stored).map(([name, bytes]) => [name, Buffer.from(bytes)]));
   }
 
+  // Puts { name: Buffer } into the browser's storage, through the page's own store.
+  async putFiles(files) {
+    await this.page.evaluate(async (entries) => {
+      const store = await (await import('./files.js')).openFiles();
+      for (const [name, bytes] of entries) await store.replace(name, new Uint8Array(bytes));
+    }, Object.entries(files).map(([name, bytes]) => [name, Array.from(bytes)]));
+  }
+
   async status() {
     return this.page.locator('#status').textContent();
   }

@@ -1,6 +1,6 @@
 // The saves on the page: kept by the browser across a reload, downloaded as the native
 // game's bytes, uploaded into another profile and played there, and kept by two pages of
-// the site that save at once.
+// the site that save at once; a victory's record added after the player's own text.
 
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
@@ -197,6 +197,29 @@ test('a save the browser cannot store says so and leaves the slot as it was', as
     await bare.page.locator('#status', { hasText: 'хранилища' }).waitFor();
     await bare.play([...startUp('ник'), '1', '1', '10', '1']);
     assert.ok((await bare.rows()).includes('Ошибка сохранения'));
+    assert.deepEqual(game.errors, []);
+  } finally {
+    await browser.close();
+    await site.close();
+  }
+});
+
+test('a victory adds its record after every byte of SCORES.txt; records an earlier page staged go', async () => {
+  const site = await serveSite();
+  const browser = await openBrowser();
+  try {
+    const game = await GamePage.open(browser.context, site.url);
+    // The player's own note, which begins like a record and ends before a record would.
+    const notes = Buffer.from('\n  \tmy best game: day 12\n', 'latin1');
+    await game.putFiles({ 'SCORES.txt': notes, 'save2.sav': nativeSave, 'save2.sav.k3j9x0qa.tmp': nativeSave });
+    await game.load();
+    // A new game won at once with a code, every invitation after it declined.
+    await game.play([...startUp('ник'), '1', '0', '4673']);
+    while ((await game.state()) !== 'ended') await game.answer('0');
+    const files = await game.files();
+    assert.deepEqual(Object.keys(files).sort(), ['SCORES.txt', 'save2.sav']);
+    assert.deepEqual(files['SCORES.txt'].subarray(0, notes.length), notes);
+    assert.match(files['SCORES.txt'].subarray(notes.length).toString('latin1'), /^\n?\n  \t\S+\n[^]*\d\n$/);
     assert.deepEqual(game.errors, []);
   } finally {
     await browser.close();

@@ -91,3 +91,39 @@ test('a scripted game shows on the page what the native game shows in a terminal
     await site.close();
   }
 });
+
+test('the terminal fits its box as the window changes: 80 columns or more inside it, the font as large as they allow', async () => {
+  const site = await serveSite();
+  const browser = await openBrowser();
+  try {
+    const game = await GamePage.open(browser.context, site.url);
+    // The font sizes for DejaVu Sans Mono: 18 at most; at 800 x 600 the 32 rows need a
+    // smaller one; at 480 x 360 only 80 columns count.
+    const windows = [
+      { width: 480, height: 360, fontSize: 9 },
+      { width: 800, height: 600, fontSize: 14 },
+      { width: 1024, height: 768, fontSize: 18 },
+    ];
+    for (const { width, height, fontSize } of windows) {
+      await game.page.setViewportSize({ width, height });
+      await game.page.waitForFunction((w) => window.innerWidth === w, width);
+      // The window's resize event comes with its next frame.
+      await game.page.evaluate(() => new Promise((resolve) => requestAnimationFrame(resolve)));
+      const fitted = await game.page.evaluate(() => {
+        const term = window.geekpathTerminal;
+        const box = document.getElementById('terminal').getBoundingClientRect();
+        const screen = term.element.querySelector('.xterm-screen').getBoundingClientRect();
+        return { fontSize: term.options.fontSize, cols: term.cols, rows: term.rows,
+          inside: screen.right <= box.right && screen.bottom <= box.bottom && box.bottom <= window.innerHeight };
+      });
+      const at = `${width} x ${height}: ${JSON.stringify(fitted)}`;
+      assert.equal(fitted.fontSize, fontSize, at);
+      assert.ok(fitted.cols >= 80 && fitted.inside, at);
+      assert.ok(fitted.fontSize <= 12 || fitted.rows >= 32, at);
+    }
+    assert.deepEqual(game.errors, []);
+  } finally {
+    await browser.close();
+    await site.close();
+  }
+});

@@ -99,10 +99,10 @@ function replaceFile(name, bytes) {
   return true;
 }
 
-// One write, synced; a write or sync that fails part of the way is taken back. When keep
-// < size, the file must still be size bytes long, and is first cut to keep bytes (a
-// record broken off at its end).
-function appendFile(name, bytes, size, keep) {
+// One write, synced, after whatever the file holds. A write or sync that fails part of the
+// way is taken back to the size the file had before it: the append takes back its own bytes
+// and no others.
+function appendFile(name, bytes) {
   let fd;
   try {
     fd = fs.openSync(name, 'a', 0o666);
@@ -112,16 +112,11 @@ function appendFile(name, bytes, size, keep) {
   let before = -1;
   try {
     before = fs.fstatSync(fd).size;
-    if (keep < size) {
-      if (before !== size) return false;
-      fs.ftruncateSync(fd, keep);
-      before = keep;
-    }
     if (fs.writeSync(fd, bytes) !== bytes.length) throw new Error('short write');
     fs.fsyncSync(fd);
     return true;
   } catch {
-    if (before >= 0) try { fs.ftruncateSync(fd, before); } catch { /* the next append cuts it off */ }
+    if (before >= 0) try { fs.ftruncateSync(fd, before); } catch { /* nothing more to do */ }
     return false;
   } finally {
     fs.closeSync(fd);

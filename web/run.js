@@ -1,0 +1,92 @@
+// The runs of the program on the page: each plays one game in an instance of its own, as
+// one program in a console, and when it ends "Начать заново" starts the next. The body's
+// data-game attribute tells scripts what the game does: 'loading', 'running', waiting for
+// a 'line' or a 'key', 'ended'.
+
+import { terminalConsole } from './console.js';
+
+const $ = (id) => document.getElementById(id);
+
+// A new instance of the game (createGeekpath, from geekpath.js), loading. Its host's calls
+// are filled in when its run starts, so that it compiles while the page gets ready.
+export function loadGame() {
+  const host = {};
+  const instance = createGeekpath({ geekpathHost: host, print: () => {}, printErr: () => {} });
+  return { host, instance };
+}
+
+const show = (what) => {
+  document.body.dataset.game = what;
+};
+
+// Plays runs on the terminal term, the first in firstGame: the game's files are those of
+// the storage (a promise of files.js's store), filesChanged() hears of every change to
+// them, and say(text) puts text on the status line.
+export function playRuns({ term, firstGame, storage, say, filesChanged }) {
+  let nextGame = firstGame;
+  let running = null;
+  let runs = 0;
+
+  // The host's file calls.
+  const files = {
+    readFile: async (name, maxBytes) => (await storage).read(name, maxBytes),
+    replaceFile: async (name, bytes) => {
+      const done = await (await storage).replace(name, bytes);
+      filesChanged();
+      return done;
+    },
+    appendFile: async (name, bytes) => {
+      const done = await (await storage).append(name, bytes);
+      filesChanged();
+      return done;
+    },
+  };
+
+  async function play() {
+    $('again').hidden = true;
+    say('');
+    if (runs++ > 0) term.reset();  // a new run starts on a clean terminal
+    show('loading');
+    const pageConsole = terminalConsole(term, show);
+    running = pageConsole;
+    const typed = term.onData((data) => pageConsole.type(data));
+    const { host, instance } = nextGame;
+    nextGame = null;
+    try {
+      Object.assign(host, pageConsole.host, files);
+      const game = await instance;
+      term.focus();
+      await game.ccall('main', 'number', [], [], { async: true });
+      say('Игра окончена.');
+    } catch (error) {
+      say(`Игра остановилась из-за ошибки: ${error}`);
+    } finally {
+      typed.dispose();
+      pageConsole.end();
+      running = null;
+      show('ended');
+      $('again').hidden = false;
+      $('again').focus();
+    }
+  }
+
+  $('again').addEventListener('click', () => {
+    nextGame ??= loadGame();
+    play();
+  });
+
+  // Typed text from the line under the terminal, for keyboards that the widget garbles.
+  $('typed').addEventListener('submit', (event) => {
+    event.preventDefault();
+    running?.type(`${$('typed-line').value}\r`);
+    $('typed-line').value = '';
+  });
+
+  window.addEventListener('beforeunload', (event) => {
+    if (!running) return;
+    event.preventDefault();
+    event.returnValue = '';
+  });
+
+  play();
+}
