@@ -1,13 +1,18 @@
 // The page's start: the terminal widget, the storage and the saves panel set up, and the
 // first run started. The game itself is geekpath.js and geekpath.wasm (createGeekpath),
 // the same build the Node.js runner starts. Each other job has a module of its own:
-// fitting.js sizes the terminal, run.js plays the runs, saves.js is the saves panel, and
-// console.js and files.js are the game's console and files.
+// fitting.js sizes the terminal, run.js plays the runs, saves.js is the saves panel,
+// keeping.js asks the browser to keep the files, speech.js speaks the screens to a screen
+// reader, focus.js brings the keys back to the game, and console.js and files.js are the
+// game's console and files.
 
 import { openFiles } from './files.js';
 import { fitTerminal, openingSize } from './fitting.js';
+import { keysBackToGame } from './focus.js';
+import { keepingSaves } from './keeping.js';
 import { loadGame, playRuns } from './run.js';
 import { savesPanel } from './saves.js';
+import { screenSpeech } from './speech.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -21,6 +26,9 @@ await new Promise((resolve) => {
 const firstGame = loadGame();
 
 const { Terminal } = await widget;
+// The widget's own words, before it makes its elements.
+Terminal.strings.promptLabel = 'Ввод в игру';
+Terminal.strings.tooMuchOutput = 'Слишком много текста: прочтите строки терминала сами.';
 const term = new Terminal({
   convertEol: true,  // a line feed also returns the carriage, as a terminal's output does
   cursorBlink: true,
@@ -40,6 +48,7 @@ term.attachCustomKeyEventHandler((event) => !(event.type === 'keydown' && (event
 $('reader').addEventListener('change', () => {
   term.options.screenReaderMode = $('reader').checked;
 });
+keysBackToGame(term);
 
 function say(text) {
   $('status').textContent = text;
@@ -53,4 +62,9 @@ const storage = openFiles().then((files) => {
 });
 
 const saves = savesPanel(storage, say);
-playRuns({ term, firstGame, storage, say, filesChanged: saves.refresh });
+const keeping = keepingSaves($('kept'));
+const filesChanged = () => {
+  keeping.saved();
+  saves.refresh();
+};
+playRuns({ term, firstGame, storage, say, filesChanged, speech: screenSpeech($('spoken')) });

@@ -21,8 +21,9 @@ const show = (what) => {
 
 // Plays runs on the terminal term, the first in firstGame: the game's files are those of
 // the storage (a promise of files.js's store), filesChanged() hears of every change to
-// them, and say(text) puts text on the status line.
-export function playRuns({ term, firstGame, storage, say, filesChanged }) {
+// them, say(text) puts text on the status line, and speech (speech.js) hears the game's
+// output and what it does.
+export function playRuns({ term, firstGame, storage, say, filesChanged, speech }) {
   let nextGame = firstGame;
   let running = null;
   let runs = 0;
@@ -47,13 +48,20 @@ export function playRuns({ term, firstGame, storage, say, filesChanged }) {
     say('');
     if (runs++ > 0) term.reset();  // a new run starts on a clean terminal
     show('loading');
-    const pageConsole = terminalConsole(term, show);
+    const pageConsole = terminalConsole(term, (what) => {
+      show(what);
+      speech.shown(what);
+    });
     running = pageConsole;
     const typed = term.onData((data) => pageConsole.type(data));
     const { host, instance } = nextGame;
     nextGame = null;
     try {
-      Object.assign(host, pageConsole.host, files);
+      const write = (bytes) => {
+        speech.heard(bytes);
+        pageConsole.host.write(bytes);
+      };
+      Object.assign(host, pageConsole.host, files, { write });
       const game = await instance;
       term.focus();
       await game.ccall('main', 'number', [], [], { async: true });
@@ -65,6 +73,7 @@ export function playRuns({ term, firstGame, storage, say, filesChanged }) {
       pageConsole.end();
       running = null;
       show('ended');
+      speech.shown('ended');
       $('again').hidden = false;
       $('again').focus();
     }
