@@ -26,6 +26,7 @@ const term = new Terminal({
   cursorBlink: true,
   fontFamily: '"DejaVu Sans Mono", "Liberation Mono", "Cascadia Mono", Consolas, Menlo, "Courier New", monospace',
   scrollback: 2000,
+  theme: { overviewRulerBorder: '#000' },  // a phone's thin scrollbar has no line beside the text
   ...openingSize($('terminal'), $('below')),
 });
 window.geekpathTerminal = term;
