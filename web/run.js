@@ -21,7 +21,8 @@ const show = (what) => {
 
 // Plays runs on the terminal term, the first in firstGame: the game's files are those of
 // the storage (a promise of files.js's store), filesChanged() hears of every change to
-// them, and say(text) puts text on the status line.
+// them, and say(text) puts text on the status line. Returns type(keys), which hands keys
+// to the running game as if typed on the terminal.
 export function playRuns({ term, firstGame, storage, say, filesChanged }) {
   let nextGame = firstGame;
   let running = null;
@@ -75,11 +76,14 @@ export function playRuns({ term, firstGame, storage, say, filesChanged }) {
     play();
   });
 
-  // Typed text from the line under the terminal, for keyboards that the widget garbles.
+  // Text from the line under the terminal, for keyboards that the widget garbles: one
+  // action of the player, a line at a line read and one key at a key wait. The focus goes
+  // back to the terminal, which on a touch screen closes the system keyboard.
   $('typed').addEventListener('submit', (event) => {
     event.preventDefault();
-    running?.type(`${$('typed-line').value}\r`);
+    running?.sendLine($('typed-line').value);
     $('typed-line').value = '';
+    term.focus();
   });
 
   window.addEventListener('beforeunload', (event) => {
@@ -89,4 +93,5 @@ export function playRuns({ term, firstGame, storage, say, filesChanged }) {
   });
 
   play();
+  return { type: (keys) => running?.type(keys) };
 }
