@@ -6,6 +6,7 @@
 
 import { openFiles } from './files.js';
 import { fitTerminal, openingSize } from './fitting.js';
+import { keypad } from './keypad.js';
 import { loadGame, playRuns } from './run.js';
 import { savesPanel } from './saves.js';
 
@@ -20,6 +21,8 @@ await new Promise((resolve) => {
 });
 const firstGame = loadGame();
 
+// The keypad stands below the terminal before the terminal's box is sized.
+const keys = keypad($('keypad'));
 const { Terminal } = await widget;
 const term = new Terminal({
   convertEol: true,  // a line feed also returns the carriage, as a terminal's output does
@@ -54,4 +57,5 @@ const storage = openFiles().then((files) => {
 });
 
 const saves = savesPanel(storage, say);
-playRuns({ term, firstGame, storage, say, filesChanged: saves.refresh });
+const runs = playRuns({ term, firstGame, storage, say, filesChanged: saves.refresh });
+keys.connect(term, runs.type);
