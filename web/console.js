@@ -2,7 +2,9 @@
 // for the game's number and nickname reads (typed characters echoed, Backspace erasing one
 // character, Enter ending the line, Ctrl+D on an empty line ending the input) and as a raw
 // keyboard for its key waits (one key, no echo; a key without a character, an escape
-// sequence, is an extended key). Keys typed ahead wait in order for whichever read comes.
+// sequence, is an extended key). Keys typed ahead wait in order for whichever read comes,
+// and so does a line of text sent whole, which is one action of the player: at a line read
+// it is typed with one Enter, at a key wait it is one key.
 
 const EXTENDED_KEY = 0x100;
 const TIMED_OUT = -1;
@@ -24,12 +26,14 @@ const NO_WIDTH = /[\p{Cc}\p{Cf}\p{Cs}\p{M}\u06de\u1160-\u11ff]/u;
 const columns = (character) => (NO_WIDTH.test(character) ? 0 : WIDE.test(character) ? 2 : 1);
 
 const isEscapeSequence = (key) => key.length > 1 && key[0] === '\x1b';
+const CONTROLS = /\p{Cc}/gu;
 
 // The console calls of the game's host (see src/platform/web/console.cpp) on the terminal
-// term; type(text) hands it keys as the widget does; end() closes the input. onWait(what)
-// hears when the game starts waiting ('line' or 'key') and when it goes on ('running').
+// term; type(text) hands it keys as the widget does, sendLine(text) a line of text whole;
+// end() closes the input. onWait(what) hears when the game starts waiting ('line' or
+// 'key') and when it goes on ('running').
 export function terminalConsole(term, onWait = () => {}) {
-  const keys = [];
+  const keys = [];            // each a key, or { text } for a line sent whole
   let line = [];             // the line being edited: each key and the columns it took
   let unread = new Uint8Array(0);  // the rest of a finished line longer than a read
   let waiting = null;        // the game's pending read: { line, resolve, maxBytes, column, timer }
@@ -85,6 +89,13 @@ export function terminalConsole(term, onWait = () => {}) {
         answer(waiting.line ? new Uint8Array(0) : ENDED);
       } else if (keys.length === 0 || (waiting.line && waiting.column === undefined)) {
         return;
+      } else if (typeof keys[0] === 'object') {
+        // A line sent whole: its keys and Enter at a line read, else its first key, or
+        // Enter for an empty line.
+        const { text } = keys.shift();
+        const typed = [...text.matchAll(KEYS)].map((match) => match[0]);
+        if (waiting.line) keys.unshift(...typed, '\r');
+        else keys.unshift(typed[0] ?? '\r');
       } else if (waiting.line) {
         edit(keys.shift());
       } else {
@@ -121,6 +132,12 @@ export function terminalConsole(term, onWait = () => {}) {
     type(text) {
       if (ended) return;
       for (const match of text.matchAll(KEYS)) keys.push(match[0]);
+      pump();
+    },
+    // The line holds no control keys: none of them can end a read on its way.
+    sendLine(text) {
+      if (ended) return;
+      keys.push({ text: text.replace(CONTROLS, '') });
       pump();
     },
     end,

@@ -6,13 +6,26 @@ import { FitAddon } from './addon-fit.mjs';
 
 // At least 80 columns and, where the height allows, the 32 rows that show a whole day with
 // an event. The font is as large as that allows, up to `largest`; from `readable` down it
-// only needs the columns to fit, and it never goes below `smallest`, where 80 columns stay
-// even if the box cuts some off. Never fewer than `fewestRows` rows.
+// only needs the columns to fit, and it never goes below `smallest`, where the columns stay
+// even if the box cuts some off. Never fewer than `fewestRows` rows. `scrollbar` is the
+// width of the widget's scrollbar, which the fit leaves beside the cells; without it the
+// scrollbar is the widget's own, of WIDGET_SCROLLBAR pixels.
 const WINDOW_RULE = { columns: 80, rows: 32, fewestRows: 10, largest: 18, readable: 12, smallest: 6 };
 
-// The rule for a window of width x height CSS pixels: one for every window so far.
-const ruleFor = (width, height) => WINDOW_RULE;
+// A phone held upright, where 80 columns would take a font too small to read: the font is
+// as large as keeps the 52 columns of the day's screen (the longer lines of other screens
+// wrap), whatever the rows, and the scrollbar is a thin strip, since a finger scrolls the
+// text itself; the widget's own would take two columns.
+const UPRIGHT_PHONE_RULE = { columns: 52, rows: 0, fewestRows: 10, largest: 16, readable: 16, smallest: 6, scrollbar: 4 };
+
+// The rule for a window of width x height CSS pixels: the phone's for a window taller than
+// wide and narrower than 600 pixels, where 80 columns take a font under 12 pixels.
+const ruleFor = (width, height) => (width < 600 && height >= width ? UPRIGHT_PHONE_RULE : WINDOW_RULE);
 const windowRule = () => ruleFor(window.innerWidth, window.innerHeight);
+
+// The widget's scrollbar for a rule: its option, and the width the fit addon leaves it.
+const WIDGET_SCROLLBAR = 14;
+const overviewRuler = (rule) => (rule.scrollbar ? { width: rule.scrollbar } : {});
 
 // Makes the box as high as the window less what stands above and below it.
 function sizeBox(box, below) {
@@ -43,8 +56,9 @@ export function openingSize(box, below) {
   sizeBox(box, below);
   const rule = windowRule();
   const { clientWidth: width, clientHeight: height } = box;
-  const propose = (size) => ({ cols: Math.floor(width / (0.6 * size)), rows: Math.floor(height / (1.15 * size)) });
-  return choose(rule, propose, rule.largest);
+  const cells = width - (rule.scrollbar ?? WIDGET_SCROLLBAR);
+  const propose = (size) => ({ cols: Math.floor(cells / (0.6 * size)), rows: Math.floor(height / (1.15 * size)) });
+  return { ...choose(rule, propose, rule.largest), overviewRuler: overviewRuler(rule) };
 }
 
 // Fits the opened terminal to its box now and whenever the window changes size.
@@ -59,7 +73,9 @@ export function fitTerminal(term, box, below) {
   const fit = () => {
     sizeBox(box, below);
     if (!addon.proposeDimensions()) return;  // no cell measured yet
-    const { cols, rows } = choose(windowRule(), propose, term.options.fontSize);
+    const rule = windowRule();
+    if (term.options.overviewRuler?.width !== rule.scrollbar) term.options.overviewRuler = overviewRuler(rule);
+    const { cols, rows } = choose(rule, propose, term.options.fontSize);
     if (cols !== term.cols || rows !== term.rows) term.resize(cols, rows);
   };
   fit();

@@ -10,6 +10,7 @@ import { openFiles } from './files.js';
 import { fitTerminal, openingSize } from './fitting.js';
 import { keysBackToGame } from './focus.js';
 import { keepingSaves } from './keeping.js';
+import { keypad } from './keypad.js';
 import { loadGame, playRuns } from './run.js';
 import { savesPanel } from './saves.js';
 import { screenSpeech } from './speech.js';
@@ -25,6 +26,8 @@ await new Promise((resolve) => {
 });
 const firstGame = loadGame();
 
+// The keypad stands below the terminal before the terminal's box is sized.
+const keys = keypad($('keypad'));
 const { Terminal } = await widget;
 // The widget's own words, before it makes its elements.
 Terminal.strings.promptLabel = 'Ввод в игру';
@@ -34,6 +37,7 @@ const term = new Terminal({
   cursorBlink: true,
   fontFamily: '"DejaVu Sans Mono", "Liberation Mono", "Cascadia Mono", Consolas, Menlo, "Courier New", monospace',
   scrollback: 2000,
+  theme: { overviewRulerBorder: '#000' },  // a phone's thin scrollbar has no line beside the text
   ...openingSize($('terminal'), $('below')),
 });
 window.geekpathTerminal = term;
@@ -67,4 +71,5 @@ const filesChanged = () => {
   keeping.saved();
   saves.refresh();
 };
-playRuns({ term, firstGame, storage, say, filesChanged, speech: screenSpeech($('spoken')) });
+const runs = playRuns({ term, firstGame, storage, say, filesChanged, speech: screenSpeech($('spoken')) });
+keys.connect(term, runs.type);

@@ -22,7 +22,8 @@ const show = (what) => {
 // Plays runs on the terminal term, the first in firstGame: the game's files are those of
 // the storage (a promise of files.js's store), filesChanged() hears of every change to
 // them, say(text) puts text on the status line, and speech (speech.js) hears the game's
-// output and what it does.
+// output and what it does. Returns type(keys), which hands keys to the running game as if
+// typed on the terminal.
 export function playRuns({ term, firstGame, storage, say, filesChanged, speech }) {
   let nextGame = firstGame;
   let running = null;
@@ -84,11 +85,14 @@ export function playRuns({ term, firstGame, storage, say, filesChanged, speech }
     play();
   });
 
-  // Typed text from the line under the terminal, for keyboards that the widget garbles.
+  // Text from the line under the terminal, for keyboards that the widget garbles: one
+  // action of the player, a line at a line read and one key at a key wait. The focus goes
+  // back to the terminal, which on a touch screen closes the system keyboard.
   $('typed').addEventListener('submit', (event) => {
     event.preventDefault();
-    running?.type(`${$('typed-line').value}\r`);
+    running?.sendLine($('typed-line').value);
     $('typed-line').value = '';
+    term.focus();
   });
 
   window.addEventListener('beforeunload', (event) => {
@@ -98,4 +102,5 @@ export function playRuns({ term, firstGame, storage, say, filesChanged, speech }
   });
 
   play();
+  return { type: (keys) => running?.type(keys) };
 }

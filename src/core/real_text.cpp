@@ -1,12 +1,16 @@
 #include "core/real_text.hpp"
 
+#include <fast_float/fast_float.h>
+
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cassert>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
+#include <system_error>
 
 namespace geekpath {
 namespace {
@@ -32,20 +36,12 @@ constexpr std::uint32_t kBillion = 1'000'000'000;
 constexpr unsigned kFifthsPerLimb = 13;
 constexpr auto kFiveToTheThirteen = static_cast<std::uint32_t>(kPowersOf5[kFifthsPerLimb]);
 
-// Significant digits of a decimal text that are read exactly; the digits after them
-// count only as being zero or not. Every point halfway between two neighbouring floats
-// (where the rounding of a text changes) has at most 113 significant digits, so a text
-// cut after this many, with one more nonzero digit standing for any nonzero rest, lies on
-// the same side of every one of them as the whole text.
-constexpr std::size_t kKeptDigits = 800;
-
-// Bits of the largest number the conversions hold: the kept digits and the digit standing
-// for the rest (10^801 < 2^2661). Formatting needs fewer: the exact decimal value of a
-// double's smallest fractions, m * 5^1074 with m below 2^53, has at most 2548 bits.
-constexpr std::size_t kMaxBits = 2661;
+// Bits of the largest number formatting holds: the exact decimal value of a double's
+// smallest fractions, m * 5^1074 with m below 2^53, has at most 2548 bits.
+constexpr std::size_t kMaxBits = 2548;
 
 // An unsigned integer of up to kMaxBits bits, in 32-bit limbs on the stack, least
-// significant first, with the few operations the conversions need.
+// significant first, with the few operations formatting needs.
 class BigUint {
  public:
   explicit BigUint(std::uint64_t value) {
@@ -56,16 +52,6 @@ class BigUint {
   }
 
   [[nodiscard]] bool isZero() const { return size_ == 0; }
-
-  [[nodiscard]] std::size_t bitWidth() const {
-    return size_ == 0 ? 0 : (size_ - 1) * 32 + static_cast<std::size_t>(std::bit_width(limbs_[size_ - 1]));
-  }
-
-  // The value, which has at most 64 bits.
-  [[nodiscard]] std::uint64_t low64() const {
-    assert(size_ <= 2);
-    return (std::uint64_t{limbs_[1]} << 32) | limbs_[0];
-  }
 
   // this = this * factor + addend.
   void multiplyAdd(std::uint32_t factor, std::uint32_t addend) {
@@ -96,14 +82,6 @@ class BigUint {
     return static_cast<std::uint32_t>(remainder);
   }
 
-  // this = this / 5^exponent, rounded down; gives whether anything was left over.
-  bool divideByPowerOf5(std::size_t exponent) {
-    bool remainder = false;
-    for (; exponent >= kFifthsPerLimb; exponent -= kFifthsPerLimb) remainder |= divide(kFiveToTheThirteen) != 0;
-    if (exponent > 0) remainder |= divide(static_cast<std::uint32_t>(kPowersOf5[exponent])) != 0;
-    return remainder;
-  }
-
   void shiftLeft(std::size_t bits) {
     if (size_ == 0) return;
     const std::size_t limbShift = bits / 32;
@@ -118,31 +96,6 @@ class BigUint {
     std::fill_n(limbs_.begin(), limbShift, 0);
     size_ += limbShift;
     if (top != 0) push(top);
-  }
-
-  // this = this / 2^bits, rounded down; gives whether a one bit was dropped.
-  bool shiftRight(std::size_t bits) {
-    const std::size_t limbShift = bits / 32;
-    const unsigned bitShift = bits % 32;
-    if (limbShift >= size_) {
-      const bool dropped = size_ != 0;
-      std::fill_n(limbs_.begin(), size_, 0);
-      size_ = 0;
-      return dropped;
-    }
-    bool dropped = std::any_of(limbs_.begin(), limbs_.begin() + static_cast<std::ptrdiff_t>(limbShift),
-                               [](std::uint32_t limb) { return limb != 0; });
-    if (bitShift != 0) dropped |= (limbs_[limbShift] & ((std::uint32_t{1} << bitShift) - 1)) != 0;
-    const std::size_t newSize = size_ - limbShift;
-    for (std::size_t i = 0; i < newSize; ++i) {
-      std::uint32_t limb = limbs_[i + limbShift] >> bitShift;
-      if (bitShift != 0 && i + limbShift + 1 < size_) limb |= limbs_[i + limbShift + 1] << (32 - bitShift);
-      limbs_[i] = limb;
-    }
-    std::fill(limbs_.begin() + static_cast<std::ptrdiff_t>(newSize), limbs_.begin() + static_cast<std::ptrdiff_t>(size_), 0);
-    size_ = newSize;
-    trim();
-    return dropped;
   }
 
  private:
@@ -295,107 +248,22 @@ std::string formatReal(double value) {
 }
 
 std::optional<float> parseFloat(std::string_view text) {
-  std::size_t i = 0;
+  // The library reads a minus sign but no plus, and reads infinities and NaNs; the sign is
+  // taken here, and what follows it must start as a number does.
   bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-
-  // The value is significand * 10^scale, and a little more when moreDigits is set.
-  BigUint significand(0);
-  std::size_t kept = 0;
-  std::int64_t scale = 0;
-  bool moreDigits = false;
-  bool anyDigit = false;
-  bool afterPoint = false;
-  std::uint32_t chunk = 0;  // kept digits not yet in significand
-  std::size_t chunkDigits = 0;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '.' && !afterPoint) {
-      afterPoint = true;
-      continue;
-    }
-    if (!isDigit(c)) break;
-    anyDigit = true;
-    if (kept == 0 && c == '0') {  // a leading zero
-      if (afterPoint) --scale;
-      continue;
-    }
-    if (kept == kKeptDigits) {
-      moreDigits = moreDigits || c != '0';
-      if (!afterPoint) ++scale;
-      continue;
-    }
-    chunk = chunk * 10 + static_cast<std::uint32_t>(c - '0');
-    ++kept;
-    if (afterPoint) --scale;
-    if (++chunkDigits == 9) {
-      significand.multiplyAdd(kBillion, chunk);
-      chunk = 0;
-      chunkDigits = 0;
-    }
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
   }
-  if (chunkDigits > 0) significand.multiplyAdd(static_cast<std::uint32_t>(kPowersOf10[chunkDigits]), chunk);
-  if (!anyDigit) return std::nullopt;
-
-  std::int64_t exponent = 0;
-  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-    ++i;
-    bool negativeExponent = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
-    const std::size_t digitsFrom = i;
-    constexpr std::int64_t kSaturated = 1'000'000'000;  // far beyond any float either way
-    for (; i < text.size() && isDigit(text[i]); ++i) exponent = std::min(kSaturated, exponent * 10 + (text[i] - '0'));
-    if (i == digitsFrom) return std::nullopt;
-    if (negativeExponent) exponent = -exponent;
-  }
-  if (i != text.size()) return std::nullopt;
-
-  const float zero = negative ? -0.0f : 0.0f;
-  if (significand.isZero()) return zero;
-  if (moreDigits) {
-    significand.multiplyAdd(10, 1);
-    ++kept;
-    --scale;
-  }
-  // The value lies in [10^(order - 1), 10^order): beyond 10^39 it is beyond the largest
-  // float, below 10^-46 it is below half the smallest one.
-  const std::int64_t powerOf10 = scale + exponent;
-  const std::int64_t order = static_cast<std::int64_t>(kept) + powerOf10;
-  if (order > 39) return std::nullopt;
-  if (order < -45) return zero;
-
-  // scaled = the value * 2^150 rounded down, its smallest bit then being half the smallest
-  // float's; inexact tells whether anything was dropped.
-  constexpr int kScaleBits = 150;
-  BigUint& scaled = significand;
-  bool inexact = false;
-  if (powerOf10 >= 0) {
-    scaled.multiplyByPowerOf5(static_cast<std::size_t>(powerOf10));
-    scaled.shiftLeft(static_cast<std::size_t>(powerOf10 + kScaleBits));
-  } else {
-    const auto fifths = static_cast<std::size_t>(-powerOf10);
-    if (fifths < kScaleBits) scaled.shiftLeft(kScaleBits - fifths);
-    inexact = scaled.divideByPowerOf5(fifths);
-    if (fifths > kScaleBits) inexact = scaled.shiftRight(fifths - kScaleBits) || inexact;
-  }
-  // The value lies in [2^e, 2^(e + 1)); the float holds 24 bits from 2^e on, or from
-  // 2^-126 on for the smallest (subnormal) ones. One bit more decides the rounding.
-  const int e = std::max(static_cast<int>(scaled.bitWidth()) - 1 - kScaleBits, -126);
-  const int belowHalfUnit = e - 24 + kScaleBits;  // bits under the rounding bit, at least 0
-  inexact = scaled.shiftRight(static_cast<std::size_t>(belowHalfUnit)) || inexact;
-  const std::uint64_t withHalf = scaled.low64();
-  std::uint64_t mantissa = withHalf >> 1;
-  if ((withHalf & 1) != 0 && (inexact || (mantissa & 1) != 0)) ++mantissa;
-  int binaryExponent = e;
-  if (mantissa == std::uint64_t{1} << 24) {
-    mantissa >>= 1;
-    ++binaryExponent;
-  }
-  if (binaryExponent > 127) return std::nullopt;
-  const std::uint32_t biased = mantissa >= (std::uint64_t{1} << 23) ? static_cast<std::uint32_t>(binaryExponent + 127) : 0;
-  const std::uint32_t bits = (negative ? std::uint32_t{1} << 31 : 0) | biased << 23 |
-                             static_cast<std::uint32_t>(mantissa & ((std::uint64_t{1} << 23) - 1));
-  return bitCast<float>(bits);
+  if (text.empty() || !(isDigit(text.front()) || text.front() == '.')) return std::nullopt;
+  // It stops at the first character that does not fit its grammar, so the whole text must
+  // have been read; a value beyond the largest float reads as infinity, and below half the
+  // smallest one as zero.
+  float value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = fast_float::from_chars(text.data(), end, value);
+  if (error != std::errc() || stop != end || std::isinf(value)) return std::nullopt;
+  return negative ? -value : value;
 }
 
 }  // namespace geekpath

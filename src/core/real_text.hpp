@@ -1,7 +1,8 @@
 #pragma once
-// Real numbers as text, done by the game's own code rather than the C++ library's, so that
-// every library the game is built with writes and reads the same bytes: the memory size
-// on the status panel and in save files, and the version number.
+// Real numbers as text, the same bytes whatever C++ library the game is built with: the
+// memory size on the status panel and in save files, and the version number. Formatting is
+// the game's own code (the browser build's C++ library has no floating-point to_chars);
+// reading goes through fast_float, in every build alike.
 
 #include <cstring>
 #include <optional>

@@ -23,12 +23,13 @@ function openConsole() {
 }
 
 // The game's reads in turn ('line', or a key wait's timeout), after the prompt; `ahead` is
-// typed before the first read, `keys` once it waits. Returns what each read got and the
-// screen.
-async function play({ ahead = '', keys = '', reads = ['line'] }) {
+// typed and `lines` sent whole before the first read, `keys` typed once it waits. Returns
+// what each read got and the screen.
+async function play({ ahead = '', lines = [], keys = '', reads = ['line'] }) {
   const { page, shown } = openConsole();
   page.host.write(new TextEncoder().encode(PROMPT));
   page.type(ahead);
+  lines.forEach((line) => page.sendLine(line));
   const got = [];
   for (const read of reads) {
     const answer = read === 'line' ? page.host.readInput(1024) : page.host.readKey(read);
@@ -61,6 +62,8 @@ const CASES = [
     reads: [-1, -1], got: [0x100, 0x0a], screen: '>' },
   { name: 'keys typed ahead wait in order for their reads; Ctrl+C at a key wait does nothing',
     ahead: 'x\x031\r', reads: [-1, 'line'], got: [0x78, '1\n'], screen: '> 1' },
+  { name: 'a line sent whole is one key at a key wait (its first, or Enter when empty), its text and Enter at a line read',
+    lines: ['8ab', '', 'ник\x04'], reads: [-1, -1, 'line'], got: [0x38, 0x0a, 'ник\n'], screen: '> ник' },
 ];
 
 test('keys in, the game\'s reads and the screen out', async (t) => {

@@ -50,8 +50,9 @@ export async function serveSite(root = SITE) {
 }
 
 // Headless Chromium on a new empty profile, removed when the browser closes. A persistent
-// context: its pages share the profile's storage, and keep it across a reload.
-export async function openBrowser() {
+// context: its pages share the profile's storage, and keep it across a reload. `device`
+// overrides the context's options (a phone's viewport, touch and pixel ratio).
+export async function openBrowser(device = {}) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'geekpath-profile-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: CHROMIUM,
@@ -59,6 +60,7 @@ export async function openBrowser() {
     args: CHROMIUM_ARGS,
     viewport: { width: 1024, height: 768 },
     acceptDownloads: true,
+    ...device,
   });
   return {
     context,
