@@ -5,9 +5,19 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import test from 'node:test';
+import { fileURLToPath } from 'node:url';
 import { GamePage, NATIVE_TERMINAL, openBrowser, serveSite } from './harness.mjs';
 
 const nativeSave = fs.readFileSync(path.join(NATIVE_TERMINAL, 'expected-files/save1.sav'));
+const AXE = fs.readFileSync(fileURLToPath(import.meta.resolve('axe-core/axe.min.js')), 'utf8');
+
+// axe-core's violations on the page as it is, by its default rules. The script goes in
+// through the driver, which the page's Content-Security-Policy does not restrict.
+async function axeViolations(page) {
+  await page.evaluate(AXE);
+  return page.evaluate(async () => (await window.axe.run(document)).violations
+    .map(({ id, nodes }) => ({ id, nodes: nodes.map(({ target }) => target.join(' ')) })));
+}
 
 const count = (text, words) => text.split(words).length - 1;
 
@@ -61,4 +71,43 @@ test('in reader mode one Russian live region speaks each screen once; the contro
     await browser.close();
     await site.close();
   }
+});
+
+// A phone held upright and a desktop window.
+const WINDOWS = {
+  phone: { viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 3 },
+  desktop: { viewport: { width: 1280, height: 800 } },
+};
+
+test('axe-core finds no violation on the first screen, mid-game, with the saves panel open and in reader mode, on a phone and a desktop', async () => {
+  const site = await serveSite();
+  const found = [];
+  try {
+  for (const [name, device] of Object.entries(WINDOWS)) {
+    const browser = await openBrowser(device);
+    try {
+      const game = await GamePage.open(browser.context, site.url);
+      const page = game.page;
+      const check = async (state) => {
+        for (const { id, nodes } of await axeViolations(page)) found.push(`${name}, ${state}: ${id} at ${nodes.map((node) => node.target).join(' ')}`);
+      };
+      await check('first screen');
+      await game.play(['', 'вася', '<Up>', '', '1', '1']);
+      await check('mid-game');
+      await page.click('#saves summary');
+      await page.locator('#save-list tr').first().waitFor();
+      await page.locator('#kept').filter({ hasText: 'Браузер' }).waitFor();
+      await check('saves panel open');
+      await page.click('#saves summary');
+      await page.click('#reader');
+      await check('reader mode');
+      assert.deepEqual(game.errors, [], name);
+    } finally {
+      await browser.close();
+    }
+  }
+  } finally {
+    await site.close();
+  }
+  assert.deepEqual(found, []);
 });
