@@ -35,16 +35,16 @@ function sizeBox(box, below) {
   box.style.height = `${Math.max(Math.floor(window.innerHeight - below.offsetHeight - top - padding), 100)}px`;
 }
 
-// The font size the rule picks, searched from `from` up and down, with the columns and rows
-// of the terminal at that size; propose(size) tells how many fit the box at a size, if it
-// can.
-function choose(rule, propose, from) {
+// The font size the rule picks, searched from `from` up (unless `climb` is false) and down,
+// with the columns and rows of the terminal at that size; propose(size) tells how many fit
+// the box at a size, if it can.
+function choose(rule, propose, from, climb = true) {
   const keeps = (size) => {
     const cells = propose(size);
     return cells !== undefined && cells.cols >= rule.columns && (size <= rule.readable || cells.rows >= rule.rows);
   };
   let size = Math.min(Math.max(from, rule.smallest), rule.largest);
-  while (size < rule.largest && keeps(size + 1)) size += 1;
+  while (climb && size < rule.largest && keeps(size + 1)) size += 1;
   while (size > rule.smallest && !keeps(size)) size -= 1;
   const cells = propose(size) ?? { cols: 0, rows: 0 };
   return { fontSize: size, cols: Math.max(rule.columns, cells.cols), rows: Math.max(rule.fewestRows, cells.rows) };
@@ -65,17 +65,25 @@ export function openingSize(box, below) {
 export function fitTerminal(term, box, below) {
   const addon = new FitAddon();
   term.loadAddon(addon);
-  // The widget measures its cell again whenever its font size changes.
+  // The widget measures its cell again, and lays out and draws again, whenever its font
+  // size changes.
   const propose = (size) => {
     if (term.options.fontSize !== size) term.options.fontSize = size;
     return addon.proposeDimensions();
   };
   const fit = () => {
     sizeBox(box, below);
-    if (!addon.proposeDimensions()) return;  // no cell measured yet
+    const measured = addon.proposeDimensions();
+    if (!measured) return;  // no cell measured yet
     const rule = windowRule();
     if (term.options.overviewRuler?.width !== rule.scrollbar) term.options.overviewRuler = overviewRuler(rule);
-    const { cols, rows } = choose(rule, propose, term.options.fontSize);
+    // The size is first chosen from the one cell measured, scaled to each size as a cell
+    // grows with its font, and then only checked at the size chosen (and below, if the
+    // cell's rounding made that too large), so that the widget is given one size.
+    const now = term.options.fontSize;
+    const scaled = (size) => ({ cols: Math.floor((measured.cols * now) / size), rows: Math.floor((measured.rows * now) / size) });
+    const guess = choose(rule, scaled, now).fontSize;
+    const { cols, rows } = choose(rule, propose, guess, false);
     if (cols !== term.cols || rows !== term.rows) term.resize(cols, rows);
   };
   fit();
