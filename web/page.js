@@ -17,6 +17,13 @@ import { screenSpeech } from './speech.js';
 
 const $ = (id) => document.getElementById(id);
 
+// The page's heading and lines are shown first, as they are in the HTML, and the terminal
+// after them: the widget's start takes the main thread for a while, which would otherwise
+// hold back the page's first paint.
+await new Promise((resolve) => {
+  requestAnimationFrame(() => setTimeout(resolve));
+});
+
 // The widget is the largest file of the page, and geekpath.js, loaded beside this module,
 // defines createGeekpath: the game compiles while the widget is made ready.
 const widget = import('./xterm.mjs');
