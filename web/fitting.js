@@ -50,14 +50,30 @@ function choose(rule, propose, from, climb = true) {
   return { fontSize: size, cols: Math.max(rule.columns, cells.cols), rows: Math.max(rule.fewestRows, cells.rows) };
 }
 
+// The width and height of a cell of the font at `size` pixels, measured as the widget
+// measures it: a line of 32 of its widest letter, in a hidden element of the box.
+function measureCell(box, fontFamily, size) {
+  const line = document.createElement('span');
+  line.style.cssText = `position: absolute; visibility: hidden; white-space: pre; font-family: ${fontFamily}; font-size: ${size}px`;
+  line.textContent = 'W'.repeat(32);
+  box.append(line);
+  const { width, height } = line.getBoundingClientRect();
+  line.remove();
+  return { width: width / 32, height: Math.ceil(height) };
+}
+
 // The terminal's font size, columns and rows to open it with, so that it is laid out once:
-// a monospaced cell is about 0.6 of the font's size wide and 1.15 high.
-export function openingSize(box, below) {
+// a cell measured at one size, scaled to the others, as a cell grows with its font.
+export function openingSize(box, below, fontFamily) {
   sizeBox(box, below);
   const rule = windowRule();
   const { clientWidth: width, clientHeight: height } = box;
   const cells = width - (rule.scrollbar ?? WIDGET_SCROLLBAR);
-  const propose = (size) => ({ cols: Math.floor(cells / (0.6 * size)), rows: Math.floor(height / (1.15 * size)) });
+  const cell = measureCell(box, fontFamily, rule.largest);
+  const propose = (size) => ({
+    cols: Math.floor(cells / ((cell.width * size) / rule.largest)),
+    rows: Math.floor(height / Math.ceil((cell.height * size) / rule.largest)),
+  });
   return { ...choose(rule, propose, rule.largest), overviewRuler: overviewRuler(rule) };
 }
 
