@@ -17,6 +17,12 @@ import { screenSpeech } from './speech.js';
 
 const $ = (id) => document.getElementById(id);
 
+// The page's start is cut into tasks, each short enough not to hold up the browser, which
+// meanwhile paints and answers the player.
+const nextTask = () => new Promise((resolve) => {
+  setTimeout(resolve);
+});
+
 // The page's heading and lines are shown first, as they are in the HTML, and the terminal
 // after them: the widget's start takes the main thread for a while, which would otherwise
 // hold back the page's first paint.
@@ -24,9 +30,8 @@ await new Promise((resolve) => {
   requestAnimationFrame(() => setTimeout(resolve));
 });
 
-// The widget is the largest file of the page, and geekpath.js, loaded beside this module,
-// defines createGeekpath: the game compiles while the widget is made ready.
-const widget = import('./xterm.mjs');
+// geekpath.js, loaded beside this module, defines createGeekpath: the game compiles while
+// the widget, the largest file of the page, is made ready.
 await new Promise((resolve) => {
   if (typeof createGeekpath === 'function') resolve();
   else $('game-script').addEventListener('load', resolve);
@@ -35,21 +40,30 @@ const firstGame = loadGame();
 
 // The keypad stands below the terminal before the terminal's box is sized.
 const keys = keypad($('keypad'));
-const { Terminal } = await widget;
+await nextTask();
+const { Terminal } = await import('./xterm.mjs');
+// The widget's style, loaded beside the page but not yet applied (index.html).
+const widgetStyle = $('widget-style');
+if (!widgetStyle.sheet) await new Promise((resolve) => widgetStyle.addEventListener('load', resolve));
+widgetStyle.media = 'all';
+await nextTask();
 // The widget's own words, before it makes its elements.
 Terminal.strings.promptLabel = 'Ввод в игру';
 Terminal.strings.tooMuchOutput = 'Слишком много текста: прочтите строки терминала сами.';
+const fontFamily = '"DejaVu Sans Mono", "Liberation Mono", "Cascadia Mono", Consolas, Menlo, "Courier New", monospace';
 const term = new Terminal({
   convertEol: true,  // a line feed also returns the carriage, as a terminal's output does
   cursorBlink: true,
-  fontFamily: '"DejaVu Sans Mono", "Liberation Mono", "Cascadia Mono", Consolas, Menlo, "Courier New", monospace',
+  fontFamily,
   scrollback: 2000,
   theme: { overviewRulerBorder: '#000' },  // a phone's thin scrollbar has no line beside the text
-  ...openingSize($('terminal'), $('below')),
+  ...openingSize($('terminal'), $('below'), fontFamily),
 });
 window.geekpathTerminal = term;
+// Opened and fitted in one task, so that no frame shows it at its opening size.
 term.open($('terminal'));
 fitTerminal(term, $('terminal'), $('below'));
+await nextTask();
 
 // Ctrl+C copies a selection (the browser's copy event, which the widget answers);
 // without one it reaches the game's console, which ignores it.

@@ -6,7 +6,8 @@
 // are left out too: a reader would spell them letter by letter.
 //
 // The widget's own live region, in its screen-reader mode, reads every character written
-// and gives up after 20 lines; page.css hides it, so that this one is the only voice.
+// and gives up after 20 lines; the page's style in index.html hides it, so that this one
+// is the only voice.
 
 // ESC [ parameters intermediates final; ESC ] text ended by BEL or ESC \; ESC and one
 // character, with intermediates.
