@@ -60,6 +60,7 @@ const term = new Terminal({
   ...openingSize($('terminal'), $('below'), fontFamily),
 });
 window.geekpathTerminal = term;
+await nextTask();
 // Opened and fitted in one task, so that no frame shows it at its opening size.
 term.open($('terminal'));
 fitTerminal(term, $('terminal'), $('below'));
