@@ -2,6 +2,7 @@
 // is geekpath.js and geekpath.wasm (createGeekpath), the same build the Node.js runner
 // starts; console.js and files.js are its console and its files here.
 
+import './offline.js';  // first: a newer build may take over before the game starts
 import { terminalConsole } from './console.js';
 import { openFiles } from './files.js';
 
