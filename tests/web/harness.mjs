@@ -49,9 +49,7 @@ export async function serveSite(site = SITE) {
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   return {
     url: `http://127.0.0.1:${server.address().port}/`,
-    serve: (folder) => {
-      root = folder;
-    },
+    serve: (folder) => { root = folder; },
     close: () => new Promise((resolve) => server.close(resolve)),
   };
 }
