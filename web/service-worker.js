@@ -65,7 +65,7 @@ self.addEventListener('fetch', (event) => {
     return;
   }
   const name = url.pathname.slice(SCOPE_PATH.length) || 'index.html';
-  event.respondWith((async () => (await (await caches.open(await current())).match(name)) ?? fetch(event.request))());
+  event.respondWith((async () => (await caches.match(name, { cacheName: await current() })) ?? fetch(event.request))());
 });
 
 // A page at its start asks a waiting build to take over, with a port for the answer and the
