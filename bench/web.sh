@@ -6,9 +6,11 @@
 #   - the time from navigation to the first prompt in headless Chromium, against a page
 #     with the terminal widget alone (bench/web-startup.mjs);
 #   - the long game of bench/run.sh, its recorded scripts replayed through the Node.js
-#     runner of the WebAssembly game as through the native game.
-# Usage: bench/web.sh [DAYS [PAIRS]]   (the long game's days, 20000 by default; the start-up
-# pairs, 15 by default)
+#     runner of the WebAssembly game as through the native game;
+#   - Lighthouse's scores on a phone, with the largest contentful paint and the layout
+#     shift, the site served gzipped from 127.0.0.1 (bench/web-lighthouse.mjs).
+# Usage: bench/web.sh [DAYS [PAIRS [RUNS]]]   (the long game's days, 20000 by default; the
+# start-up pairs, 15 by default; Lighthouse's runs, 3 by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset web >/dev/null
@@ -34,3 +36,5 @@ folder=$(mktemp -d /tmp/geekpath-web-bench-XXXXXX)
 trap 'rm -rf "$folder"' EXIT
 echo "long game, the native game then the WebAssembly game under Node.js:"
 build-bench/bench/geekpath_bench "$PWD/build-bench/geekpath" "$folder" "${1:-20000}" "$PWD/build-web/geekpath-node"
+
+node bench/web-lighthouse.mjs "${3:-3}"

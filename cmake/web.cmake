@@ -1,6 +1,7 @@
 # The game compiled to WebAssembly, in two wrappers of the same build:
 #   site/            the static page: index.html, its script and style, the terminal
-#                    widget from npm, and the game's geekpath.js and geekpath.wasm
+#                    widget from npm, the game's geekpath.js and geekpath.wasm, the
+#                    manifest's icons and the service worker that keeps the site offline
 #   geekpath-node    the same game under Node.js, on standard input and output and the
 #                    working folder, for scripts and tests
 # The game's screens await the player's keys through Asyncify, which suspends the
@@ -39,6 +40,8 @@ add_custom_command(OUTPUT ${GEEKPATH_NPM_STAMP}
   DEPENDS ${PROJECT_SOURCE_DIR}/package.json ${PROJECT_SOURCE_DIR}/package-lock.json
   COMMENT "npm ci: the terminal widget, its fit addon and the web tests' packages")
 file(GLOB GEEKPATH_PAGE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*)
+# The service worker is written by the seal below, not copied.
+list(REMOVE_ITEM GEEKPATH_PAGE_FILES ${PROJECT_SOURCE_DIR}/web/service-worker.js)
 set(GEEKPATH_WIDGET_FILES
   ${PROJECT_SOURCE_DIR}/node_modules/@xterm/xterm/lib/xterm.mjs
   ${PROJECT_SOURCE_DIR}/node_modules/@xterm/addon-fit/lib/addon-fit.mjs
@@ -57,4 +60,20 @@ foreach(file IN LISTS GEEKPATH_PAGE_FILES GEEKPATH_WIDGET_FILES)
     DEPENDS ${source} ${GEEKPATH_NPM_STAMP})
   list(APPEND GEEKPATH_SITE_FILES ${GEEKPATH_SITE_DIR}/${name})
 endforeach()
-add_custom_target(site ALL DEPENDS ${GEEKPATH_SITE_FILES})
+
+# The icons that the manifest names, drawn by a script of the project.
+set(GEEKPATH_ICONS ${GEEKPATH_SITE_DIR}/icon-192.png ${GEEKPATH_SITE_DIR}/icon-512.png)
+add_custom_command(OUTPUT ${GEEKPATH_ICONS}
+  COMMAND ${NODE_JS_EXECUTABLE} ${PROJECT_SOURCE_DIR}/cmake/web/icons.mjs ${GEEKPATH_SITE_DIR}
+  DEPENDS ${PROJECT_SOURCE_DIR}/cmake/web/icons.mjs
+  COMMENT "Drawing the site's icons")
+
+# The seal, once every other file of the site is built: the service worker, led by the
+# build's name (a digest of the site's files) and every file's digest, which it caches.
+add_custom_command(OUTPUT ${GEEKPATH_SITE_DIR}/service-worker.js
+  COMMAND ${NODE_JS_EXECUTABLE} ${PROJECT_SOURCE_DIR}/cmake/web/seal.mjs ${GEEKPATH_SITE_DIR}
+    ${PROJECT_SOURCE_DIR}/web/service-worker.js
+  DEPENDS ${GEEKPATH_SITE_FILES} ${GEEKPATH_ICONS} geekpath
+    ${PROJECT_SOURCE_DIR}/web/service-worker.js ${PROJECT_SOURCE_DIR}/cmake/web/seal.mjs
+  COMMENT "Sealing the site: its service worker and the build's name")
+add_custom_target(site ALL DEPENDS ${GEEKPATH_SITE_FILES} ${GEEKPATH_ICONS} ${GEEKPATH_SITE_DIR}/service-worker.js)

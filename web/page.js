@@ -6,6 +6,7 @@
 // reader, focus.js brings the keys back to the game, and console.js and files.js are the
 // game's console and files.
 
+import './offline.js';  // first: a newer build may take over before the game starts
 import { openFiles } from './files.js';
 import { fitTerminal, openingSize } from './fitting.js';
 import { keysBackToGame } from './focus.js';

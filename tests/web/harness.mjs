@@ -26,10 +26,14 @@ const TYPES = {
   '.mjs': 'text/javascript',
   '.css': 'text/css',
   '.wasm': 'application/wasm',
+  '.webmanifest': 'application/manifest+json',
+  '.png': 'image/png',
 };
 
-// The site's files over HTTP on a free port of 127.0.0.1; `/` is index.html.
-export async function serveSite(root = SITE) {
+// The site's files over HTTP on a free port of 127.0.0.1; `/` is index.html. serve(folder)
+// serves another folder from then on, as a host does when a new build is put up.
+export async function serveSite(site = SITE) {
+  let root = site;
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://host').pathname);
     const file = path.join(root, path.normalize(name.endsWith('/') ? `${name}index.html` : name));
@@ -45,6 +49,7 @@ export async function serveSite(root = SITE) {
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   return {
     url: `http://127.0.0.1:${server.address().port}/`,
+    serve: (folder) => { root = folder; },
     close: () => new Promise((resolve) => server.close(resolve)),
   };
 }
