@@ -29,19 +29,21 @@ export function playRuns({ term, firstGame, storage, say, filesChanged, speech }
   let running = null;
   let runs = 0;
 
-  // The host's file calls.
+  // The host's file calls; a change, done or not, is told to filesChanged().
+  const change = (how) => async (name, bytes) => {
+    const done = await (await storage)[how](name, bytes);
+    filesChanged();
+    return done;
+  };
   const files = {
     readFile: async (name, maxBytes) => (await storage).read(name, maxBytes),
-    replaceFile: async (name, bytes) => {
-      const done = await (await storage).replace(name, bytes);
-      filesChanged();
-      return done;
-    },
-    appendFile: async (name, bytes) => {
-      const done = await (await storage).append(name, bytes);
-      filesChanged();
-      return done;
-    },
+    replaceFile: change('replace'),
+    appendFile: change('append'),
+  };
+  // What the game does, for scripts and for the screen reader.
+  const shown = (what) => {
+    show(what);
+    speech.shown(what);
   };
 
   async function play() {
@@ -49,10 +51,7 @@ export function playRuns({ term, firstGame, storage, say, filesChanged, speech }
     say('');
     if (runs++ > 0) term.reset();  // a new run starts on a clean terminal
     show('loading');
-    const pageConsole = terminalConsole(term, (what) => {
-      show(what);
-      speech.shown(what);
-    });
+    const pageConsole = terminalConsole(term, shown);
     running = pageConsole;
     const typed = term.onData((data) => pageConsole.type(data));
     const { host, instance } = nextGame;
@@ -73,8 +72,7 @@ export function playRuns({ term, firstGame, storage, say, filesChanged, speech }
       typed.dispose();
       pageConsole.end();
       running = null;
-      show('ended');
-      speech.shown('ended');
+      shown('ended');
       $('again').hidden = false;
       $('again').focus();
     }

@@ -55,8 +55,31 @@ struct FileCalls {
   bool (*remove)(const std::string& path);
 };
 
-// The system's real calls.
-extern const FileCalls kSystemFileCalls;
+// The system's real calls, each defined by the system's folder.
+namespace real {
+FileId open(const std::string& path, OpenFor purpose);
+std::ptrdiff_t read(FileId file, char* bytes, std::size_t count);
+std::ptrdiff_t write(FileId file, const char* bytes, std::size_t count);
+bool sync(FileId file);
+bool size(FileId file, std::uint64_t& bytes);
+bool truncate(FileId file, const std::string& path, std::uint64_t size);
+bool close(FileId file);
+bool rename(const std::string& from, const std::string& to);
+bool remove(const std::string& path);
+}  // namespace real
+
+// The table of the real calls.
+inline constexpr FileCalls kSystemFileCalls = {
+    .open = real::open,
+    .read = real::read,
+    .write = real::write,
+    .sync = real::sync,
+    .size = real::size,
+    .truncate = real::truncate,
+    .close = real::close,
+    .rename = real::rename,
+    .remove = real::remove,
+};
 // The calls in use: the real ones, or a test's.
 extern FileCalls fileCalls;
 

@@ -10,6 +10,8 @@
 
 namespace geekpath::platform {
 
+constinit FileCalls fileCalls = kSystemFileCalls;
+
 namespace {
 
 // Owns one open file and closes it on every path that does not close it itself.

@@ -18,7 +18,9 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 
 HANDLE handleOf(FileId file) { return reinterpret_cast<HANDLE>(file); }  // NOLINT(performance-no-int-to-ptr)
 
-FileId openFile(const std::string& path, OpenFor purpose) {
+}  // namespace
+
+FileId real::open(const std::string& path, OpenFor purpose) {
   DWORD access = 0;
   DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
   DWORD disposition = 0;
@@ -45,7 +47,7 @@ FileId openFile(const std::string& path, OpenFor purpose) {
   return file == INVALID_HANDLE_VALUE ? kNoFile : reinterpret_cast<FileId>(file);
 }
 
-std::ptrdiff_t readFile(FileId file, char* bytes, std::size_t count) {
+std::ptrdiff_t real::read(FileId file, char* bytes, std::size_t count) {
   DWORD got = 0;
   if (ReadFile(handleOf(file), bytes, static_cast<DWORD>(std::min(count, kMaxTransfer)), &got, nullptr) == 0) {
     return -1;
@@ -53,16 +55,16 @@ std::ptrdiff_t readFile(FileId file, char* bytes, std::size_t count) {
   return static_cast<std::ptrdiff_t>(got);
 }
 
-std::ptrdiff_t writeFile(FileId file, const char* bytes, std::size_t count) {
+std::ptrdiff_t real::write(FileId file, const char* bytes, std::size_t count) {
   DWORD written = 0;
   const BOOL ok = WriteFile(handleOf(file), bytes, static_cast<DWORD>(std::min(count, kMaxTransfer)), &written, nullptr);
   // A call that failed part of the way reports what it wrote.
   return ok == 0 && written == 0 ? -1 : static_cast<std::ptrdiff_t>(written);
 }
 
-bool syncFile(FileId file) { return FlushFileBuffers(handleOf(file)) != 0; }
+bool real::sync(FileId file) { return FlushFileBuffers(handleOf(file)) != 0; }
 
-bool fileSize(FileId file, std::uint64_t& bytes) {
+bool real::size(FileId file, std::uint64_t& bytes) {
   LARGE_INTEGER size{};
   // A device or a pipe in a file's place is no file; a folder does not open at all.
   if (GetFileType(handleOf(file)) != FILE_TYPE_DISK || GetFileSizeEx(handleOf(file), &size) == 0) return false;
@@ -72,7 +74,7 @@ bool fileSize(FileId file, std::uint64_t& bytes) {
 
 // Through a handle of its own: the append handle may add to the file but not change its
 // size.
-bool truncateFile(FileId /*file*/, const std::string& path, std::uint64_t size) {
+bool real::truncate(FileId /*file*/, const std::string& path, std::uint64_t size) {
   const Handle cut(CreateFileW(widen(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER length{};
@@ -80,27 +82,12 @@ bool truncateFile(FileId /*file*/, const std::string& path, std::uint64_t size) 
   return cut.valid() && SetFilePointerEx(cut.get(), length, nullptr, FILE_BEGIN) != 0 && SetEndOfFile(cut.get()) != 0;
 }
 
-bool closeFile(FileId file) { return CloseHandle(handleOf(file)) != 0; }
+bool real::close(FileId file) { return CloseHandle(handleOf(file)) != 0; }
 
-bool renameFile(const std::string& from, const std::string& to) {
+bool real::rename(const std::string& from, const std::string& to) {
   return MoveFileExW(widen(from).c_str(), widen(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-bool removeFile(const std::string& path) { return DeleteFileW(widen(path).c_str()) != 0; }
-
-}  // namespace
-
-constexpr FileCalls kSystemFileCalls = {
-    .open = openFile,
-    .read = readFile,
-    .write = writeFile,
-    .sync = syncFile,
-    .size = fileSize,
-    .truncate = truncateFile,
-    .close = closeFile,
-    .rename = renameFile,
-    .remove = removeFile,
-};
-constinit FileCalls fileCalls = kSystemFileCalls;
+bool real::remove(const std::string& path) { return DeleteFileW(widen(path).c_str()) != 0; }
 
 }  // namespace geekpath::platform
