@@ -51,30 +51,45 @@ function choose(rule, propose, from, climb = true) {
 }
 
 // The width and height of a cell of the font at `size` pixels, measured as the widget
-// measures it: a line of 32 of its widest letter, in a hidden element of the box.
+// measures it: the advance of its widest letter and the font's ascent and descent, on a
+// canvas, the height rounded up to whole device pixels. Where there is no such canvas, a
+// line of 32 of that letter in a hidden element of the box.
 function measureCell(box, fontFamily, size) {
+  const ratio = window.devicePixelRatio;
+  if (typeof OffscreenCanvas === 'function') {
+    const context = new OffscreenCanvas(1, 1).getContext('2d');
+    context.font = `${size}px ${fontFamily}`;
+    const letter = context.measureText('W');
+    const height = letter.fontBoundingBoxAscent + letter.fontBoundingBoxDescent;
+    if (letter.width > 0 && height > 0) return { width: letter.width, height: Math.ceil(height * ratio) / ratio };
+  }
   const line = document.createElement('span');
   line.style.cssText = `position: absolute; visibility: hidden; white-space: pre; font-family: ${fontFamily}; font-size: ${size}px`;
   line.textContent = 'W'.repeat(32);
   box.append(line);
   const { width, height } = line.getBoundingClientRect();
   line.remove();
-  return { width: width / 32, height: Math.ceil(height) };
+  return { width: width / 32, height: Math.ceil(height * ratio) / ratio };
 }
 
-// The terminal's font size, columns and rows to open it with, so that it is laid out once:
-// a cell measured at one size, scaled to the others, as a cell grows with its font.
+// The terminal's font size, columns and rows to open it with, so that it is laid out and
+// drawn once. Each font size measured costs the browser a font of that size, so the size is
+// first chosen from a cell measured at the largest size, scaled to the others as a cell
+// grows with its font, and then checked with a cell measured at the size chosen, as the
+// widget will measure it, and at the sizes next to it, where the scaled cell was rounded
+// the other way.
 export function openingSize(box, below, fontFamily) {
   sizeBox(box, below);
   const rule = windowRule();
-  const { clientWidth: width, clientHeight: height } = box;
-  const cells = width - (rule.scrollbar ?? WIDGET_SCROLLBAR);
-  const cell = measureCell(box, fontFamily, rule.largest);
-  const propose = (size) => ({
-    cols: Math.floor(cells / ((cell.width * size) / rule.largest)),
-    rows: Math.floor(height / Math.ceil((cell.height * size) / rule.largest)),
-  });
-  return { ...choose(rule, propose, rule.largest), overviewRuler: overviewRuler(rule) };
+  // The box's inner width and height in whole pixels, as the fit addon takes them.
+  const { width, height } = getComputedStyle(box);
+  const cells = parseInt(width, 10) - (rule.scrollbar ?? WIDGET_SCROLLBAR);
+  const fitting = (cell) => ({ cols: Math.floor(cells / cell.width), rows: Math.floor(parseInt(height, 10) / cell.height) });
+  const largest = measureCell(box, fontFamily, rule.largest);
+  const scaled = (size) => fitting({ width: (largest.width * size) / rule.largest, height: (largest.height * size) / rule.largest });
+  const guess = choose(rule, scaled, rule.largest).fontSize;
+  const measured = (size) => fitting(size === rule.largest ? largest : measureCell(box, fontFamily, size));
+  return { ...choose(rule, measured, guess), overviewRuler: overviewRuler(rule) };
 }
 
 // Fits the opened terminal to its box now and whenever the window changes size.
