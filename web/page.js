@@ -62,20 +62,27 @@ const term = new Terminal({
 });
 window.geekpathTerminal = term;
 await nextTask();
-// Opened and fitted in one task, so that no frame shows it at its opening size.
-term.open($('terminal'));
-fitTerminal(term, $('terminal'), $('below'));
-await nextTask();
 
-// Ctrl+C copies a selection (the browser's copy event, which the widget answers);
-// without one it reaches the game's console, which ignores it.
-term.attachCustomKeyEventHandler((event) => !(event.type === 'keydown' && (event.ctrlKey || event.metaKey) &&
-  !event.altKey && event.key.toLowerCase() === 'c' && term.hasSelection()));
-
-$('reader').addEventListener('change', () => {
-  term.options.screenReaderMode = $('reader').checked;
-});
-keysBackToGame(term);
+// The terminal opens on the game's first screen: the game writes it into the widget before
+// the widget has elements, so that it is taken in without being drawn line by line, and
+// the widget is laid out and drawn once. Opened and fitted in one task, so that no frame
+// shows it at its opening size (which is the fitted size, unless the window has changed).
+async function openTerminal() {
+  await new Promise((resolve) => {
+    term.write('', resolve);
+  });
+  term.open($('terminal'));
+  fitTerminal(term, $('terminal'), $('below'));
+  keys.connect(term, (typed) => runs.type(typed));
+  // Ctrl+C copies a selection (the browser's copy event, which the widget answers);
+  // without one it reaches the game's console, which ignores it.
+  term.attachCustomKeyEventHandler((event) => !(event.type === 'keydown' && (event.ctrlKey || event.metaKey) &&
+    !event.altKey && event.key.toLowerCase() === 'c' && term.hasSelection()));
+  $('reader').addEventListener('change', () => {
+    term.options.screenReaderMode = $('reader').checked;
+  });
+  keysBackToGame(term);
+}
 
 function say(text) {
   $('status').textContent = text;
@@ -94,5 +101,4 @@ const filesChanged = () => {
   keeping.saved();
   saves.refresh();
 };
-const runs = playRuns({ term, firstGame, storage, say, filesChanged, speech: screenSpeech($('spoken')) });
-keys.connect(term, runs.type);
+const runs = playRuns({ term, firstGame, storage, say, filesChanged, speech: screenSpeech($('spoken')), openTerminal });

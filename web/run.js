@@ -22,12 +22,24 @@ const show = (what) => {
 // Plays runs on the terminal term, the first in firstGame: the game's files are those of
 // the storage (a promise of files.js's store), filesChanged() hears of every change to
 // them, say(text) puts text on the status line, and speech (speech.js) hears the game's
-// output and what it does. Returns type(keys), which hands keys to the running game as if
-// typed on the terminal.
-export function playRuns({ term, firstGame, storage, say, filesChanged, speech }) {
+// output and what it does. The terminal may not be open yet: openTerminal() opens it, and
+// is called once, when the first game first waits for the player or ends, so that the
+// widget is drawn first with the game's first screen. Returns type(keys), which hands keys
+// to the running game as if typed on the terminal.
+export function playRuns({ term, firstGame, storage, say, filesChanged, speech, openTerminal }) {
   let nextGame = firstGame;
   let running = null;
   let runs = 0;
+  let opening = null;
+  const opened = () => {
+    opening ??= openTerminal().then(() => term.focus());
+    return opening;
+  };
+  // A read of the game's console that waits for the terminal to be open.
+  const onOpenTerminal = (read) => async (...request) => {
+    await opened();
+    return read(...request);
+  };
 
   // The host's file calls; a change, done or not, is told to filesChanged().
   const change = (how) => async (name, bytes) => {
@@ -61,7 +73,10 @@ export function playRuns({ term, firstGame, storage, say, filesChanged, speech }
         speech.heard(bytes);
         pageConsole.host.write(bytes);
       };
-      Object.assign(host, pageConsole.host, files, { write });
+      const { readInput, readKey } = pageConsole.host;
+      Object.assign(host, pageConsole.host, files, {
+        write, readInput: onOpenTerminal(readInput), readKey: onOpenTerminal(readKey),
+      });
       const game = await instance;
       term.focus();
       await game.ccall('main', 'number', [], [], { async: true });
@@ -69,6 +84,7 @@ export function playRuns({ term, firstGame, storage, say, filesChanged, speech }
     } catch (error) {
       say(`Игра остановилась из-за ошибки: ${error}`);
     } finally {
+      await opened();
       typed.dispose();
       pageConsole.end();
       running = null;
