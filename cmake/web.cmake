@@ -55,8 +55,14 @@ foreach(file IN LISTS GEEKPATH_PAGE_FILES GEEKPATH_WIDGET_FILES)
   if(file IN_LIST GEEKPATH_WIDGET_FILES)
     set(source)
   endif()
+  set(copy ${CMAKE_COMMAND} -E copy ${file} ${GEEKPATH_SITE_DIR}/${name})
+  if(name STREQUAL "xterm.mjs")
+    set(copy ${CMAKE_COMMAND} -DSOURCE=${file} -DTARGET=${GEEKPATH_SITE_DIR}/${name}
+      -P ${PROJECT_SOURCE_DIR}/cmake/web/compile-hint.cmake)
+    list(APPEND source ${PROJECT_SOURCE_DIR}/cmake/web/compile-hint.cmake)
+  endif()
   add_custom_command(OUTPUT ${GEEKPATH_SITE_DIR}/${name}
-    COMMAND ${CMAKE_COMMAND} -E copy ${file} ${GEEKPATH_SITE_DIR}/${name}
+    COMMAND ${copy}
     DEPENDS ${source} ${GEEKPATH_NPM_STAMP})
   list(APPEND GEEKPATH_SITE_FILES ${GEEKPATH_SITE_DIR}/${name})
 endforeach()
