@@ -1,6 +1,6 @@
-// The site offline: registers its service worker (service-worker.js), which keeps the site
-// whole in the browser, and lets a newer build that is waiting take over at the page's
-// start, before the game starts. The page's script imports this module first, so the game
+// The site offline: lets a newer build that is waiting take over at the page's start,
+// before the game starts, and registers the site's service worker (service-worker.js),
+// which keeps the site whole in the browser, once the game is showing. The page's script imports this module first, so the game
 // starts only once it has finished; it never finishes on a page about to be reloaded.
 
 const workers = navigator.serviceWorker;
@@ -28,12 +28,17 @@ if (workers?.controller && (await newBuildTookOver())) {
   await new Promise(() => {});
 }
 
-// Registered once the page has loaded, so that a first visit's own downloads go first.
-// Without a worker (a browser that has none, or refuses one) the page plays online only.
-function register() {
-  workers.register('service-worker.js', { updateViaCache: 'none' }).catch((error) => {
-    console.warn(`The page will not play offline: ${error.message}`);
-  });
+// The worker's install fetches every file of the site again and checks each one's digest:
+// it is registered only once the game shows its first screen, and a moment after that, so
+// that a first visit's own downloads and start have the network and the processor to
+// themselves. Without a worker (a browser that has none, or refuses one) the page plays
+// online only.
+const KEEP_AFTER_MS = 3000;
+export function keepForOffline() {
+  if (!workers) return;
+  setTimeout(() => {
+    workers.register('service-worker.js', { updateViaCache: 'none' }).catch((error) => {
+      console.warn(`The page will not play offline: ${error.message}`);
+    });
+  }, KEEP_AFTER_MS);
 }
-if (workers && document.readyState === 'complete') register();
-else if (workers) window.addEventListener('load', register, { once: true });
