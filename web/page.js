@@ -6,7 +6,7 @@
 // reader, focus.js brings the keys back to the game, and console.js and files.js are the
 // game's console and files.
 
-import './offline.js';  // first: a newer build may take over before the game starts
+import { keepForOffline } from './offline.js';  // first: a newer build may take over before the game starts
 import { openFiles } from './files.js';
 import { fitTerminal, openingSize } from './fitting.js';
 import { keysBackToGame } from './focus.js';
@@ -82,6 +82,9 @@ async function openTerminal() {
     term.options.screenReaderMode = $('reader').checked;
   });
   keysBackToGame(term);
+  keepForOffline();
+  // The game goes on, and the terminal takes the focus, in a task of their own.
+  await nextTask();
 }
 
 function say(text) {
