@@ -77,8 +77,14 @@ export async function openBrowser(device = {}) {
 }
 
 // Counts the game's waits as the page announces them on the body's data-game attribute:
-// each change to 'line' or 'key' is one wait, however quickly the game goes on.
+// each change to 'line' or 'key' is one wait, however quickly the game goes on. Keeps the
+// terminal's size as the page makes it, before it opens, in geekpathOpening.
 function countWaits() {
+  let made = null;
+  Object.defineProperty(window, 'geekpathTerminal', { configurable: true, get: () => made, set(term) {
+    made = term;
+    window.geekpathOpening = { fontSize: term.options.fontSize, cols: term.cols, rows: term.rows };
+  } });
   window.geekpathWaits = [];
   new MutationObserver((records) => {
     records.forEach((record, i) => {
@@ -131,6 +137,14 @@ export class GamePage {
 
   async waits() {
     return this.page.evaluate(() => window.geekpathWaits.length);
+  }
+
+  // The terminal's font size, columns and rows as it was made, and now.
+  async sizes() {
+    return this.page.evaluate(() => {
+      const term = window.geekpathTerminal;
+      return [window.geekpathOpening, { fontSize: term.options.fontSize, cols: term.cols, rows: term.rows }];
+    });
   }
 
   // Answers the game's current wait with one line of a key script: at a number or

@@ -29,6 +29,8 @@ test('on a touch phone the keypad and the text line play a day and save, one wai
   const browser = await openBrowser({ viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 3 });
   try {
     const game = await GamePage.open(browser.context, site.url);
+    const [opening, fitted] = await game.sizes();
+    assert.deepEqual(opening, fitted);
     // Taps buttons by name, or sends a line from the text line; returns the state after
     // the wait that the last ends.
     const act = async (names, line = null) => {

@@ -97,6 +97,9 @@ test('the terminal fits its box as the window changes: 80 columns or more inside
   const browser = await openBrowser();
   try {
     const game = await GamePage.open(browser.context, site.url);
+    // It opens at the size it is fitted to: the fit changes nothing.
+    const [opening, fitted] = await game.sizes();
+    assert.deepEqual(opening, fitted);
     // The font sizes for DejaVu Sans Mono: 18 at most; at 800 x 600 the 32 rows need a
     // smaller one; at 480 x 360 only 80 columns count.
     const windows = [
