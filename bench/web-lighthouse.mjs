@@ -3,7 +3,7 @@
 // would: the four category scores, and the largest contentful paint and cumulative layout
 // shift. Each run is a first visit (Lighthouse empties the site's storage); the median of
 // the runs is printed after them.
-// Usage: node bench/web-lighthouse.mjs [RUNS]   (3 by default), after the web build.
+// Usage: node bench/web-lighthouse.mjs [RUNS]   (5 by default: single runs differ by a few points), after the web build.
 // CHROME_PATH names the browser (/usr/bin/chromium by default).
 
 import { execFile } from 'node:child_process';
@@ -17,7 +17,7 @@ import zlib from 'node:zlib';
 
 const top = path.join(path.dirname(fileURLToPath(import.meta.url)), '..');
 const site = process.env.GEEKPATH_SITE ?? path.join(top, 'build-web/site');
-const runs = Number(process.argv[2] ?? 3);
+const runs = Number(process.argv[2] ?? 5);
 
 const TYPES = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript', '.css': 'text/css',

@@ -10,7 +10,7 @@
 #   - Lighthouse's scores on a phone, with the largest contentful paint and the layout
 #     shift, the site served gzipped from 127.0.0.1 (bench/web-lighthouse.mjs).
 # Usage: bench/web.sh [DAYS [PAIRS [RUNS]]]   (the long game's days, 20000 by default; the
-# start-up pairs, 15 by default; Lighthouse's runs, 3 by default)
+# start-up pairs, 15 by default; Lighthouse's runs, 5 by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset web >/dev/null
@@ -37,4 +37,4 @@ trap 'rm -rf "$folder"' EXIT
 echo "long game, the native game then the WebAssembly game under Node.js:"
 build-bench/bench/geekpath_bench "$PWD/build-bench/geekpath" "$folder" "${1:-20000}" "$PWD/build-web/geekpath-node"
 
-node bench/web-lighthouse.mjs "${3:-3}"
+node bench/web-lighthouse.mjs "${3:-5}"
