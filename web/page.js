@@ -83,8 +83,9 @@ async function openTerminal() {
   });
   keysBackToGame(term);
   keepForOffline();
-  // The game goes on, and the terminal takes the focus, in a task of their own.
+  // The terminal takes the focus, and the game goes on, in a task of their own.
   await nextTask();
+  term.focus();
 }
 
 function say(text) {

@@ -32,7 +32,7 @@ export function playRuns({ term, firstGame, storage, say, filesChanged, speech, 
   let runs = 0;
   let opening = null;
   const opened = () => {
-    opening ??= openTerminal().then(() => term.focus());
+    opening ??= openTerminal();
     return opening;
   };
   // A read of the game's console that waits for the terminal to be open.

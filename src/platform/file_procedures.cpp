@@ -47,6 +47,7 @@ bool writeAll(FileId file, std::string_view bytes) {
 std::string readFileHead(const std::string& path, std::size_t maxBytes) {
   std::string bytes;
   const OpenFile file(fileCalls.open(path, OpenFor::reading));
+  // Only a regular file is read: a pipe in a save's place would keep the game waiting.
   std::uint64_t size = 0;
   if (!file.valid() || !fileCalls.size(file.get(), size)) return bytes;
   char buffer[4096];
