@@ -3,8 +3,6 @@
 // panel says whether it has. Where it has not, the browser may clear the site's storage
 // when space runs short, and the panel says so and suggests downloading the slots.
 
-const $ = (id) => document.getElementById(id);
-
 const KEPT = 'Браузер обещал хранить сохранения: сам он их не удалит.';
 const NOT_KEPT = 'Браузер не обещал хранить сохранения: когда ему не хватит места, он может их удалить. ' +
   'Скачайте слоты, которыми дорожите.';
@@ -26,16 +24,16 @@ async function persist() {
   }
 }
 
-// The note in the panel, `note`; saved() is called at every change to the files.
-export function keepingSaves(note) {
+// The note `note` in the saves panel `panel`; saved() is called at every change to the files.
+export function keepingSaves(note, panel) {
   let asked = false;
   const ask = async () => {
     asked = true;
     const kept = (await persisted()) || (await persist());
     note.textContent = kept ? KEPT : NOT_KEPT;
   };
-  $('saves').addEventListener('toggle', () => {
-    if ($('saves').open) ask();
+  panel.addEventListener('toggle', () => {
+    if (panel.open) ask();
   });
   return {
     saved() {

@@ -1,20 +1,22 @@
-// The page's start: the terminal widget, the storage and the saves panel set up, and the
-// first run started. The game itself is geekpath.js and geekpath.wasm (createGeekpath),
-// the same build the Node.js runner starts. Each other job has a module of its own:
-// fitting.js sizes the terminal, run.js plays the runs, saves.js is the saves panel,
-// keeping.js asks the browser to keep the files, speech.js speaks the screens to a screen
-// reader, focus.js brings the keys back to the game, and console.js and files.js are the
-// game's console and files.
+// The page's start: it makes the page's parts and connects them, and starts the first run.
+// The game itself is geekpath.js and geekpath.wasm (createGeekpath), the same build the
+// Node.js runner starts. Each part is a module of its own, given the elements it uses:
+// terminal.js makes the terminal widget (fitting.js sizes it), run.js plays the runs on it
+// through console.js, the game's console, and files.js, its files; keypad.js and
+// text-line.js are the touch screen's keys, focus.js sends the keys back to the game,
+// speech.js speaks the screens to a screen reader, saves.js is the saves panel, keeping.js
+// asks the browser to keep the files, and offline.js keeps the site for playing offline.
 
 import { keepForOffline } from './offline.js';  // first: a newer build may take over before the game starts
-import { openFiles } from './files.js';
-import { fitTerminal, openingSize } from './fitting.js';
+import { hostFileCalls, openFiles } from './files.js';
 import { keysBackToGame } from './focus.js';
 import { keepingSaves } from './keeping.js';
 import { keypad } from './keypad.js';
-import { loadGame, playRuns } from './run.js';
+import { gameRuns, loadGame } from './run.js';
 import { savesPanel } from './saves.js';
 import { screenSpeech } from './speech.js';
+import { makeTerminal } from './terminal.js';
+import { textLine } from './text-line.js';
 
 const $ = (id) => document.getElementById(id);
 
@@ -48,49 +50,16 @@ const widgetStyle = $('widget-style');
 if (!widgetStyle.sheet) await new Promise((resolve) => widgetStyle.addEventListener('load', resolve));
 widgetStyle.media = 'all';
 await nextTask();
-// The widget's own words, before it makes its elements.
-Terminal.strings.promptLabel = 'Ввод в игру';
-Terminal.strings.tooMuchOutput = 'Слишком много текста: прочтите строки терминала сами.';
-const fontFamily = '"DejaVu Sans Mono", "Liberation Mono", "Cascadia Mono", Consolas, Menlo, "Courier New", monospace';
-const term = new Terminal({
-  convertEol: true,  // a line feed also returns the carriage, as a terminal's output does
-  cursorBlink: true,
-  fontFamily,
-  scrollback: 2000,
-  theme: { overviewRulerBorder: '#000' },  // a phone's thin scrollbar has no line beside the text
-  ...openingSize($('terminal'), $('below'), fontFamily),
-});
-window.geekpathTerminal = term;
+const terminal = makeTerminal(Terminal, $('terminal'), $('below'));
+const { term } = terminal;
+// For the page's tests and benchmarks, which read the terminal's buffer and size through
+// the widget's public API; the page itself never reads it.
+window.geekpathTestTerminal = term;
 await nextTask();
 
-// The terminal opens on the game's first screen: the game writes it into the widget before
-// the widget has elements, so that it is taken in without being drawn line by line, and
-// the widget is laid out and drawn once. Opened and fitted in one task, so that no frame
-// shows it at its opening size (which is the fitted size, unless the window has changed).
-async function openTerminal() {
-  await new Promise((resolve) => {
-    term.write('', resolve);
-  });
-  term.open($('terminal'));
-  fitTerminal(term, $('terminal'), $('below'));
-  keys.connect(term, (typed) => runs.type(typed));
-  // Ctrl+C copies a selection (the browser's copy event, which the widget answers);
-  // without one it reaches the game's console, which ignores it.
-  term.attachCustomKeyEventHandler((event) => !(event.type === 'keydown' && (event.ctrlKey || event.metaKey) &&
-    !event.altKey && event.key.toLowerCase() === 'c' && term.hasSelection()));
-  $('reader').addEventListener('change', () => {
-    term.options.screenReaderMode = $('reader').checked;
-  });
-  keysBackToGame(term);
-  keepForOffline();
-  // The terminal takes the focus, and the game goes on, in a task of their own.
-  await nextTask();
-  term.focus();
-}
-
-function say(text) {
+const say = (text) => {
   $('status').textContent = text;
-}
+};
 
 // The browser opens the storage while the game loads and shows its first screen: on a
 // first visit, making the database takes about as long. File calls wait for it.
@@ -98,11 +67,53 @@ const storage = openFiles().then((files) => {
   if (!files.available) say('Браузер не даёт странице хранилища: сохранения не будут записаны.');
   return files;
 });
+const saves = savesPanel({ panel: $('saves'), list: $('save-list'), upload: $('upload') }, storage, say);
+const keeping = keepingSaves($('kept'), $('saves'));
+const speech = screenSpeech($('spoken'));
+const focus = keysBackToGame(term, { reader: $('reader'), saves: $('saves'), upload: $('upload'), again: $('again') });
 
-const saves = savesPanel(storage, say);
-const keeping = keepingSaves($('kept'));
-const filesChanged = () => {
-  keeping.saved();
-  saves.refresh();
-};
-const runs = playRuns({ term, firstGame, storage, say, filesChanged, speech: screenSpeech($('spoken')), openTerminal });
+// The body's data-game attribute tells scripts what the game does: 'loading', 'running',
+// waiting for a 'line' or a 'key', 'ended'.
+const runs = gameRuns({
+  terminal,
+  firstGame,
+  files: hostFileCalls(storage, () => {
+    keeping.saved();
+    saves.refresh();
+  }),
+  onOutput: (bytes) => speech.heard(bytes),
+  onState(what, error) {
+    document.body.dataset.game = what;
+    speech.shown(what);
+    if (what === 'loading') {
+      $('again').hidden = true;
+      say('');
+    } else if (what === 'ended') {
+      say(error ? `Игра остановилась из-за ошибки: ${error}` : 'Игра окончена.');
+      $('again').hidden = false;
+      focus.toAgain();
+    }
+  },
+});
+
+textLine($('typed'), $('typed-line'), runs.sendLine, focus.toGame);
+$('again').addEventListener('click', runs.play);
+$('reader').addEventListener('change', () => {
+  term.options.screenReaderMode = $('reader').checked;
+});
+// Leaving the page in the middle of a game asks first.
+window.addEventListener('beforeunload', (event) => {
+  if (!runs.running()) return;
+  event.preventDefault();
+  event.returnValue = '';
+});
+
+// Once the terminal is open on the game's first screen: the keypad types into the game,
+// the keys go to the terminal (unless the first run has already ended), and the site is
+// kept for offline play.
+terminal.opened.then(() => {
+  keys.connect(term, runs.type);
+  if (runs.running()) focus.toGame();
+  keepForOffline();
+});
+runs.play();

@@ -6,8 +6,6 @@ const SCORES = 'SCORES.txt';
 // Far more than any save file the game writes (a few hundred bytes).
 const MAX_UPLOAD = 64 * 1024;
 
-const $ = (id) => document.getElementById(id);
-
 let checker = null;
 
 // Whether the bytes read as a save file, by the game's own reader (in an instance of the
@@ -40,9 +38,10 @@ function button(text, onClick) {
   return element;
 }
 
-// The panel over the storage (a promise of files.js's store); say(text) puts text on the
+// The panel, a details element, with the table body list of its files and the file input
+// upload; over the storage (a promise of files.js's store); say(text) puts text on the
 // status line. Its refresh() draws the list again while the panel is open.
-export function savesPanel(storage, say) {
+export function savesPanel({ panel, list, upload: chooser }, storage, say) {
   async function upload(slot, file) {
     if (file.size > MAX_UPLOAD) {
       say(`Файл «${file.name}» не загружен: он слишком большой для сохранения игры.`);
@@ -62,7 +61,7 @@ export function savesPanel(storage, say) {
   }
 
   async function refresh() {
-    if (!$('saves').open) return;
+    if (!panel.open) return;
     const rows = [];
     for (const name of [...SLOTS, SCORES]) {
       const bytes = await (await storage).read(name);
@@ -84,20 +83,20 @@ export function savesPanel(storage, say) {
       }
       if (name !== SCORES) {
         actions.append(button('Загрузить файл', () => {
-          $('upload').onchange = () => {
-            const [file] = $('upload').files;
-            $('upload').value = '';
+          chooser.onchange = () => {
+            const [file] = chooser.files;
+            chooser.value = '';
             if (file) upload(name, file);
           };
-          $('upload').click();
+          chooser.click();
         }));
       }
       row.append(actions);
       rows.push(row);
     }
-    $('save-list').replaceChildren(...rows);
+    list.replaceChildren(...rows);
   }
 
-  $('saves').addEventListener('toggle', refresh);
+  panel.addEventListener('toggle', refresh);
   return { refresh };
 }

@@ -21,7 +21,7 @@ async function withGame(device, play) {
 }
 
 test('in reader mode one Russian live region speaks each screen once; the controls give the keys back to the game', () => withGame({}, async (game, page) => {
-  const focused = async (after) => assert.ok(await page.evaluate(() => document.activeElement?.matches('.xterm-helper-textarea')), after);
+  const focused = async (after) => assert.ok(await page.evaluate(() => document.activeElement === window.geekpathTestTerminal.textarea), after);
   await page.click('#reader').then(() => focused('the reader switch'));
   let state = await game.play([...FIRST_DAY, '8']);
   while (state === 'key') state = await game.answer('');  // an event of the night
@@ -29,7 +29,7 @@ test('in reader mode one Russian live region speaks each screen once; the contro
   assert.match(spoken, /^(?!.*(---|\|)).*день: Geforce\S* 2 /);  // the second day's screen, without the table's rules
   for (const words of ['Мир Железа', 'Конец дня', 'Большой монитор: нету']) assert.equal(spoken.split(words).length, 2, words);
   // Only the page's region is heard, not the widget's; the widget's words are Russian.
-  assert.deepEqual(await page.evaluate(() => [document.querySelector('.xterm-helper-textarea').ariaLabel,
+  assert.deepEqual(await page.evaluate(() => [window.geekpathTestTerminal.textarea.ariaLabel,
     ...[...document.querySelectorAll('[aria-live], [role=log], [role=status]')].filter((e) => e.checkVisibility()).map((e) => e.id)]),
   ['Ввод в игру', 'spoken']);
 

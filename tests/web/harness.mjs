@@ -81,7 +81,7 @@ export async function openBrowser(device = {}) {
 // terminal's size as the page makes it, before it opens, in geekpathOpening.
 function countWaits() {
   let made = null;
-  Object.defineProperty(window, 'geekpathTerminal', { configurable: true, get: () => made, set(term) {
+  Object.defineProperty(window, 'geekpathTestTerminal', { configurable: true, get: () => made, set(term) {
     made = term;
     window.geekpathOpening = { fontSize: term.options.fontSize, cols: term.cols, rows: term.rows };
   } });
@@ -142,7 +142,7 @@ export class GamePage {
   // The terminal's font size, columns and rows as it was made, and now.
   async sizes() {
     return this.page.evaluate(() => {
-      const term = window.geekpathTerminal;
+      const term = window.geekpathTestTerminal;
       return [window.geekpathOpening, { fontSize: term.options.fontSize, cols: term.cols, rows: term.rows }];
     });
   }
@@ -156,7 +156,7 @@ export class GamePage {
     const seen = await this.waits();
     // A player types into the tab in front; a tab behind it gets its frames late.
     await this.page.bringToFront();
-    await this.page.focus('.xterm-helper-textarea');
+    await this.focusTerminal();
     if (state === 'line') {
       if (text !== '') await this.page.keyboard.type(text);
       await this.page.keyboard.press('Enter');
@@ -172,6 +172,11 @@ export class GamePage {
     return this.nextWait(seen);
   }
 
+  // Gives the keys to the terminal, as a click on it does.
+  focusTerminal() {
+    return this.page.evaluate(() => window.geekpathTestTerminal.textarea.focus());
+  }
+
   async play(lines) {
     for (const line of lines) await this.answer(line);
     return this.state();
@@ -181,7 +186,7 @@ export class GamePage {
   // rows), or with `all` the scrollback above it as well.
   rows({ all = false } = {}) {
     return this.page.evaluate(async (whole) => {
-      const term = window.geekpathTerminal;
+      const term = window.geekpathTestTerminal;
       await new Promise((resolve) => term.write('', resolve));
       const buffer = term.buffer.active;
       const rows = [];
@@ -195,7 +200,7 @@ export class GamePage {
   // The row the cursor is on, as shown (an erased character leaves a blank, not trimmed).
   async cursorRow() {
     return this.page.evaluate(async () => {
-      const term = window.geekpathTerminal;
+      const term = window.geekpathTestTerminal;
       await new Promise((resolve) => term.write('', resolve));
       const buffer = term.buffer.active;
       return buffer.getLine(buffer.baseY + buffer.cursorY).translateToString(true).trimEnd();

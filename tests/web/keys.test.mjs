@@ -11,7 +11,7 @@ test('keys typed ahead wait for their reads; an arrow key ends two key waits; ty
   try {
     const game = await GamePage.open(browser.context, site.url);
     // Typed ahead at the first screen: its key, then the nickname's line.
-    await game.page.focus('.xterm-helper-textarea');
+    await game.focusTerminal();
     await game.page.keyboard.type('\nник\n');
     await game.page.waitForFunction(() => window.geekpathWaits.length === 3);
     assert.deepEqual(await game.page.evaluate(() => window.geekpathWaits), ['key', 'line', 'key']);

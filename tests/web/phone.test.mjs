@@ -9,7 +9,7 @@ import { GamePage, openBrowser, panel, serveSite } from './harness.mjs';
 // the keypad's buttons within the window, the text line's font, whether the page scrolls,
 // and where the focus is.
 const layout = (page) => page.evaluate(async () => {
-  const term = window.geekpathTerminal;
+  const term = window.geekpathTestTerminal;
   await new Promise((resolve) => term.write('', resolve));
   const rows = Array.from({ length: term.rows }, (_, y) => term.buffer.active.getLine(term.buffer.active.baseY + y));
   const buttons = [...document.querySelectorAll('#keypad button')].map((button) => button.getBoundingClientRect());
@@ -19,10 +19,10 @@ const layout = (page) => page.evaluate(async () => {
       b.top >= 0 && b.right <= innerWidth && b.bottom <= innerHeight),
     lineFont: parseFloat(getComputedStyle(document.getElementById('typed-line')).fontSize),
     scrolls: document.documentElement.scrollHeight > innerHeight,
-    focus: `${document.activeElement.className} ${document.activeElement.inputMode}` };
+    focus: `${document.activeElement === term.textarea ? 'terminal' : document.activeElement.id} ${document.activeElement.inputMode}` };
 });
 const readable = (fontSize) => ({ fontSize, cols: 52, wrapped: false, day: true, buttons: 12, bigInside: true,
-  lineFont: 16, scrolls: false, focus: 'xterm-helper-textarea none' });
+  lineFont: 16, scrolls: false, focus: 'terminal none' });
 
 test('on a touch phone the keypad and the text line play a day and save, one wait an action, readable at 390 and 360 wide', async () => {
   const site = await serveSite();

@@ -121,14 +121,14 @@ test('two pages of the site save at once in one profile and lose neither save', 
     await pages[1].play([...startUp('вася'), '1', '3', '10']);
     const saveBoth = async (slots) => {
       for (const [i, game] of pages.entries()) {
-        await game.page.focus('.xterm-helper-textarea');
+        await game.focusTerminal();
         await game.page.keyboard.type(String(slots[i]));
       }
       // Both Enters at the same moment of the clock, so that the two saves overlap.
       const seen = await Promise.all(pages.map((game) => game.waits()));
       const at = Date.now() + 300;
       await Promise.all(pages.map((game) => game.page.evaluate((moment) => {
-        setTimeout(() => window.geekpathTerminal.input('\r'), moment - Date.now());
+        setTimeout(() => window.geekpathTestTerminal.input('\r'), moment - Date.now());
       }, at)));
       await Promise.all(pages.map((game, i) => game.nextWait(seen[i])));
       for (const game of pages) assert.ok((await game.rows()).includes(SAVED));

@@ -23,7 +23,7 @@ const nativeSave = fs.readFileSync(path.join(NATIVE_TERMINAL, 'expected-files/sa
 async function openNativeScreen(page) {
   await page.evaluate(async () => {
     const { Terminal } = await import('./xterm.mjs');
-    const shown = window.geekpathTerminal;
+    const shown = window.geekpathTestTerminal;
     window.nativeTerminal = new Terminal({ cols: shown.cols, rows: shown.rows, scrollback: shown.options.scrollback });
   });
   return {
@@ -113,7 +113,7 @@ test('the terminal fits its box as the window changes: 80 columns or more inside
       // The window's resize event comes with its next frame.
       await game.page.evaluate(() => new Promise((resolve) => requestAnimationFrame(resolve)));
       const fitted = await game.page.evaluate(() => {
-        const term = window.geekpathTerminal;
+        const term = window.geekpathTestTerminal;
         const box = document.getElementById('terminal').getBoundingClientRect();
         const screen = term.element.querySelector('.xterm-screen').getBoundingClientRect();
         return { fontSize: term.options.fontSize, cols: term.cols, rows: term.rows,
