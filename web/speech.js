@@ -16,27 +16,68 @@ const CONTROLS = /[\x00-\x08\x0b-\x1f\x7f-\x9f]/g;
 // A token of one character repeated, and one of a single symbol or punctuation mark repeated.
 const ONE_CHARACTER = /^(.)\1*$/u;
 const RULE = /^([\p{P}\p{S}])\1*$/u;
+// A token drawn with one character: at least two of it.
+const DRAWN = /^(.)\1+$/u;
+const TABLE = '|';
 
 // A line is a picture when every token of it is one character repeated, and some token has
 // at least three of them or there are several: "SSSS  S  SS", "-------", but not "1".
 const isPicture = (tokens) => tokens.length > 0 && tokens.every((token) => ONE_CHARACTER.test(token)) &&
   (tokens.length > 1 || [...tokens[0]].length >= 3);
+// A line of words beside a picture holds several drawn tokens, or a long one: "ZAVEK GAMES
+// 333333333333", "ТМ" among "SSSSSS SSS ... 3333". One short one is a number: "день: 11".
+const besidePicture = (tokens) => {
+  const drawn = tokens.filter((token) => DRAWN.test(token));
+  return drawn.length >= 2 || drawn.some((token) => [...token].length >= 6);
+};
+const words = (line) => line.split(/\s+/u).filter(Boolean);
+
+// A table of two columns, labels over values ("Процессор: | деньги:" over "500Mhz | 90$"),
+// read as pairs: "Процессор: 500Mhz, деньги: 90$".
+function tablePairs(labels, values) {
+  const valueCells = values.split(TABLE);
+  return labels.split(TABLE).map((label, i) => [...words(label), ...words(valueCells[i] ?? '')].join(' '))
+    .filter(Boolean).join(', ');
+}
 
 // The words of the game's output text.
 export function spokenText(text) {
-  const words = [];
-  for (const line of text.replace(ESCAPES, '').replace(/\r/g, '').replace(CONTROLS, ' ').split('\n')) {
-    const tokens = line.split(/\s+/u).filter(Boolean);
-    if (!isPicture(tokens)) words.push(...tokens.filter((token) => !RULE.test(token)));
+  const spoken = [];
+  const lines = text.replace(ESCAPES, '').replace(/\r/g, '').replace(CONTROLS, ' ').split('\n');
+  for (let i = 0; i < lines.length; i += 1) {
+    const line = lines[i];
+    if (line.includes(TABLE) && lines[i + 1]?.split(TABLE).length === line.split(TABLE).length) {
+      // A row of labels and the row of their values under it.
+      const pairs = [tablePairs(line, lines[i + 1])];
+      i += 1;
+      while (lines[i + 1]?.includes(TABLE) && lines[i + 2]?.split(TABLE).length === lines[i + 1].split(TABLE).length) {
+        pairs.push(tablePairs(lines[i + 1], lines[i + 2]));
+        i += 2;
+      }
+      spoken.push(`${pairs.filter(Boolean).join(', ')}.`);
+      continue;
+    }
+    const tokens = words(line);
+    if (isPicture(tokens)) continue;
+    const drawnAway = besidePicture(tokens);
+    spoken.push(...tokens.filter((token) => !RULE.test(token) && !(drawnAway && DRAWN.test(token))));
   }
-  return words.join(' ');
+  return spoken.join(' ');
 }
 
 // The screens of the game for the live region `region`: heard(bytes) takes the game's
-// output, shown(what) hears what the game does now ('line', 'key', 'running', 'ended').
+// output, shown(what) hears what the game does now ('line', 'key', 'running', 'ended'), and
+// say(text) speaks a text of the page's own.
 export function screenSpeech(region) {
   const decoder = new TextDecoder();
   let heard = '';
+  // A new paragraph each time: a reader announces what is added to the region, even when
+  // the screen says what the last one did.
+  const speak = (text) => {
+    const paragraph = document.createElement('p');
+    paragraph.textContent = text;
+    region.replaceChildren(paragraph);
+  };
   return {
     heard(bytes) {
       heard += decoder.decode(bytes, { stream: true });
@@ -45,12 +86,8 @@ export function screenSpeech(region) {
       if (what !== 'line' && what !== 'key' && what !== 'ended') return;
       const text = spokenText(heard);
       heard = '';
-      if (text === '') return;
-      // A new paragraph each time: a reader announces what is added to the region, even
-      // when the screen says what the last one did.
-      const paragraph = document.createElement('p');
-      paragraph.textContent = text;
-      region.replaceChildren(paragraph);
+      if (text !== '') speak(text);
     },
+    say: speak,
   };
 }

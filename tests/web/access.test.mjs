@@ -26,7 +26,8 @@ test('in reader mode one Russian live region speaks each screen once; the contro
   let state = await game.play([...FIRST_DAY, '8']);
   while (state === 'key') state = await game.answer('');  // an event of the night
   const spoken = await page.locator('#spoken').textContent();
-  assert.match(spoken, /^(?!.*(---|\|)).*день: Geforce\S* 2 /);  // the second day's screen, without the table's rules
+  // The second day's screen, without the table's rules, its panel read as labels with values.
+  assert.match(spoken, /^(?!.*(---|\|)).*Ведеокарта: Geforce\S*, день: 2, /);
   for (const words of ['Мир Железа', 'Конец дня', 'Большой монитор: нету']) assert.equal(spoken.split(words).length, 2, words);
   // Only the page's region is heard, not the widget's; the widget's words are Russian.
   assert.deepEqual(await page.evaluate(() => [window.geekpathTestTerminal.textarea.ariaLabel,
