@@ -1,6 +1,6 @@
 // The game's console on the page: the terminal widget acts as a terminal in canonical mode
 // for the game's number and nickname reads (typed characters echoed, Backspace erasing one
-// character, Enter ending the line, Ctrl+D on an empty line ending the input) and as a raw
+// character, Enter ending the line; the page has no end of input) and as a raw
 // keyboard for its key waits (one key, no echo; a key without a character, an escape
 // sequence, is an extended key). Keys typed ahead wait in order for whichever read comes,
 // and so does a line of text sent whole, which is one action of the player: at a line read
@@ -47,9 +47,9 @@ export function terminalConsole(term, onWait = () => {}) {
     read.resolve(value);
   };
 
-  // Hands the line to the read, with its end (LF, or nothing after Ctrl+D).
-  const giveLine = (end) => {
-    const bytes = encoder.encode(line.map((typed) => typed.key).join('') + end);
+  // Hands the line to the read, with its LF.
+  const giveLine = () => {
+    const bytes = encoder.encode(`${line.map((typed) => typed.key).join('')}\n`);
     line = [];
     const taken = Math.min(bytes.length, waiting.maxBytes);
     unread = bytes.subarray(taken);
@@ -62,16 +62,12 @@ export function terminalConsole(term, onWait = () => {}) {
   const edit = (key) => {
     if (key === '\r' || key === '\n') {
       term.write('\r\n');
-      giveLine('\n');
+      giveLine();
     } else if (key === '\x7f' || key === '\b') {
       const erased = line.pop();
       if (erased === undefined) return;
       term.write('\b'.repeat(erased.width) + ' '.repeat(erased.width) + '\b'.repeat(erased.width));
       waiting.column -= erased.width;
-    } else if (key === '\x04') {
-      // Ctrl+D: on an empty line the end of input, else the line so far without its end.
-      if (line.length === 0) end();
-      else giveLine('');
     } else if (key === '\t' || columns(key) > 0) {
       const at = waiting.column % term.cols;
       const width = key === '\t' ? Math.min(at + TAB_STOP - (at % TAB_STOP), term.cols - 1) - at : columns(key);
