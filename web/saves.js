@@ -72,17 +72,19 @@ export function savesPanel({ panel, list, upload: chooser }, storage, say) {
         cell.textContent = text;
         row.append(cell);
       }
-      const actions = document.createElement('td');
+      // Each button in a column of its own, so that the rows line up.
+      const downloading = document.createElement('td');
+      const uploading = document.createElement('td');
       if (bytes) {
         // The file as stored now: another tab of the site may have saved since the list was drawn.
-        actions.append(button('Скачать', async () => {
+        downloading.append(button('Скачать', async () => {
           const stored = await (await storage).read(name);
           if (stored) download(name, stored);
           refresh();
         }));
       }
       if (name !== SCORES) {
-        actions.append(button('Загрузить файл', () => {
+        uploading.append(button('Загрузить файл', () => {
           chooser.onchange = () => {
             const [file] = chooser.files;
             chooser.value = '';
@@ -91,7 +93,7 @@ export function savesPanel({ panel, list, upload: chooser }, storage, say) {
           chooser.click();
         }));
       }
-      row.append(actions);
+      row.append(downloading, uploading);
       rows.push(row);
     }
     list.replaceChildren(...rows);
