@@ -1,53 +1,90 @@
-// The terminal's font size, columns and rows for its box: the box takes the window's width
-// and its height less what is below it, and the widget's fit addon tells how many cells of
-// a font size fit there. The rule of what the terminal should show is in one place, below.
+// The terminal's font size, columns and rows for its box: the box takes the window's height
+// less what stands above it and below it (or nothing, where the keypad stands beside it),
+// and the widget's fit addon tells how many cells of a font size fit there. What the
+// terminal should show is decided in one place, the rules below.
 
 import { FitAddon } from './addon-fit.mjs';
 
-// At least 80 columns and, where the height allows, the 32 rows that show a whole day with
-// an event. The font is as large as that allows, up to `largest`; from `readable` down it
-// only needs the columns to fit, and it never goes below `smallest`, where the columns stay
-// even if the box cuts some off. Never fewer than `fewestRows` rows. `scrollbar` is the
-// width of the widget's scrollbar, which the fit leaves beside the cells; without it the
-// scrollbar is the widget's own, of WIDGET_SCROLLBAR pixels.
-const WINDOW_RULE = { columns: 80, rows: 32, fewestRows: 10, largest: 18, readable: 12, smallest: 6 };
+// A window of a computer, or a phone on its side. It keeps at least 80 columns. Where the
+// height allows, 32 rows: a whole day with an event; from `readable` down, 28 rows: the
+// status panel, the longest day menu and the line typed after it; down to `legible`. Below
+// that only the columns, down to `smallest`, where they stay even if the box cuts some off.
+// The font is as large as the first of these allows, up to `largest`. Never fewer than
+// `fewestRows` rows. `scrollbar` is the width of the widget's scrollbar, which the fit leaves
+// beside the cells; without it the scrollbar is the widget's own, of WIDGET_SCROLLBAR pixels.
+const WINDOW_RULE = { columns: 80, rows: 32, dayRows: 28, largest: 18, readable: 12, legible: 11, smallest: 6,
+  fewestRows: 10 };
 
-// A phone held upright, where 80 columns would take a font too small to read: the font is
-// as large as keeps the 52 columns of the day's screen (the longer lines of other screens
-// wrap), whatever the rows, and the scrollbar is a thin strip, since a finger scrolls the
-// text itself; the widget's own would take two columns.
-const UPRIGHT_PHONE_RULE = { columns: 52, rows: 0, fewestRows: 10, largest: 16, readable: 16, smallest: 6, scrollbar: 4 };
+// A phone held upright, where 80 columns would take a font too small to read. The columns
+// follow the screen on view: as many as its widest line takes, up to 80, with the font as
+// large as that allows (16 pixels at most, 8 at least), whatever the rows. Its scrollbar is
+// a thin strip, since a finger scrolls the text itself; the widget's own would take two
+// columns. Until the game has shown a screen, the day's screen is assumed: 52 columns.
+const UPRIGHT_PHONE_RULE = { columns: 52, largest: 16, smallest: 8, fewestRows: 10, scrollbar: 4, followsScreen: true };
+const MOST_COLUMNS = 80;
 
 // The rule for a window of width x height CSS pixels: the phone's for a window taller than
 // wide and narrower than 600 pixels, where 80 columns take a font under 12 pixels.
 const ruleFor = (width, height) => (width < 600 && height >= width ? UPRIGHT_PHONE_RULE : WINDOW_RULE);
 const windowRule = () => ruleFor(window.innerWidth, window.innerHeight);
 
+// What a rule asks of the cells at a font size, most wanted first: each is the smallest
+// size it accepts and a test of the columns and rows that fit there. `screen` is the
+// widest line of the screen on view, in columns.
+function wants(rule, screen) {
+  if (rule.followsScreen) {
+    const columns = Math.min(screen ?? rule.columns, MOST_COLUMNS);
+    return [{ from: rule.smallest, fits: (cells) => cells.cols >= columns }];
+  }
+  return [
+    { from: rule.readable, fits: (cells) => cells.cols >= rule.columns && cells.rows >= rule.rows },
+    { from: rule.legible, fits: (cells) => cells.cols >= rule.columns && cells.rows >= rule.dayRows },
+    { from: rule.smallest, fits: (cells) => cells.cols >= rule.columns },
+  ];
+}
+
 // The widget's scrollbar for a rule: its option, and the width the fit addon leaves it.
 const WIDGET_SCROLLBAR = 14;
 const overviewRuler = (rule) => (rule.scrollbar ? { width: rule.scrollbar } : {});
 
-// Makes the box as high as the window less what stands above and below it.
-function sizeBox(box, below) {
+// Makes the box as high as the window less what stands above it and, unless it stands
+// beside the box, below it. An open saves panel (a details element in `below`) counts as
+// its summary line alone: it makes the page longer, not the terminal smaller.
+function sizeBox(box, below, panel) {
   const top = box.getBoundingClientRect().top;
   const { paddingTop, paddingBottom } = getComputedStyle(box);
   const padding = parseFloat(paddingTop) + parseFloat(paddingBottom);
-  box.style.height = `${Math.max(Math.floor(window.innerHeight - below.offsetHeight - top - padding), 100)}px`;
+  const beside = below.getBoundingClientRect().left >= box.getBoundingClientRect().right;
+  const panelContent = panel.open ? panel.offsetHeight - panel.querySelector('summary').offsetHeight : 0;
+  const under = beside ? 0 : below.offsetHeight - panelContent;
+  box.style.height = `${Math.max(Math.floor(window.innerHeight - under - top - padding), 100)}px`;
 }
 
-// The font size the rule picks, searched from `from` up (unless `climb` is false) and down,
-// with the columns and rows of the terminal at that size; propose(size) tells how many fit
-// the box at a size, if it can.
-function choose(rule, propose, from, climb = true) {
-  const keeps = (size) => {
-    const cells = propose(size);
-    return cells !== undefined && cells.cols >= rule.columns && (size <= rule.readable || cells.rows >= rule.rows);
+// The font size the rule picks for a screen `screen` columns wide, searched from `from` up
+// (unless `climb` is false) and down, with the columns and rows of the terminal at that
+// size; propose(size) tells how many cells fit the box at a size, if it can.
+function choose(rule, screen, propose, from, climb = true) {
+  const proposed = new Map();
+  const cellsAt = (size) => {
+    if (!proposed.has(size)) proposed.set(size, propose(size));
+    return proposed.get(size);
   };
-  let size = Math.min(Math.max(from, rule.smallest), rule.largest);
-  while (climb && size < rule.largest && keeps(size + 1)) size += 1;
-  while (size > rule.smallest && !keeps(size)) size -= 1;
+  const fits = (test, size) => {
+    const cells = cellsAt(size);
+    return cells !== undefined && test(cells);
+  };
+  const start = Math.min(Math.max(from, rule.smallest), rule.largest);
+  let size = start;
+  for (const want of wants(rule, screen)) {
+    size = Math.max(start, want.from);
+    while (climb && size < rule.largest && fits(want.fits, size + 1)) size += 1;
+    while (size > want.from && !fits(want.fits, size)) size -= 1;
+    if (fits(want.fits, size)) break;
+  }
+  // The widget is left at the size chosen, whatever sizes were tried on the way.
   const cells = propose(size) ?? { cols: 0, rows: 0 };
-  return { fontSize: size, cols: Math.max(rule.columns, cells.cols), rows: Math.max(rule.fewestRows, cells.rows) };
+  return { fontSize: size, cols: Math.max(rule.followsScreen ? 1 : rule.columns, cells.cols),
+    rows: Math.max(rule.fewestRows, cells.rows) };
 }
 
 // The width and height of a cell of the font at `size` pixels, measured as the widget
@@ -78,8 +115,8 @@ function measureCell(box, fontFamily, size) {
 // grows with its font, and then checked with a cell measured at the size chosen, as the
 // widget will measure it, and at the sizes next to it, where the scaled cell was rounded
 // the other way.
-export function openingSize(box, below, fontFamily) {
-  sizeBox(box, below);
+export function openingSize(box, below, panel, fontFamily) {
+  sizeBox(box, below, panel);
   const rule = windowRule();
   // The box's inner width and height in whole pixels, as the fit addon takes them.
   const { width, height } = getComputedStyle(box);
@@ -87,15 +124,19 @@ export function openingSize(box, below, fontFamily) {
   const fitting = (cell) => ({ cols: Math.floor(cells / cell.width), rows: Math.floor(parseInt(height, 10) / cell.height) });
   const largest = measureCell(box, fontFamily, rule.largest);
   const scaled = (size) => fitting({ width: (largest.width * size) / rule.largest, height: (largest.height * size) / rule.largest });
-  const guess = choose(rule, scaled, rule.largest).fontSize;
+  const guess = choose(rule, undefined, scaled, rule.largest).fontSize;
   const measured = (size) => fitting(size === rule.largest ? largest : measureCell(box, fontFamily, size));
-  return { ...choose(rule, measured, guess), overviewRuler: overviewRuler(rule) };
+  return { ...choose(rule, undefined, measured, guess), overviewRuler: overviewRuler(rule) };
 }
 
-// Fits the opened terminal to its box now and whenever the window changes size.
-export function fitTerminal(term, box, below) {
+// Fits the opened terminal to its box now, whenever the window changes size or the saves
+// panel opens or closes, and, where the columns follow the screen, whenever the screen on
+// view gets wider or the game clears it (show(columns), with the widest line of the screen
+// from then on, before it is written).
+export function fitTerminal(term, box, below, panel) {
   const addon = new FitAddon();
   term.loadAddon(addon);
+  let screen;
   // The widget measures its cell again, and lays out and draws again, whenever its font
   // size changes.
   const propose = (size) => {
@@ -103,7 +144,7 @@ export function fitTerminal(term, box, below) {
     return addon.proposeDimensions();
   };
   const fit = () => {
-    sizeBox(box, below);
+    sizeBox(box, below, panel);
     const measured = addon.proposeDimensions();
     if (!measured) return;  // no cell measured yet
     const rule = windowRule();
@@ -113,10 +154,17 @@ export function fitTerminal(term, box, below) {
     // cell's rounding made that too large), so that the widget is given one size.
     const now = term.options.fontSize;
     const scaled = (size) => ({ cols: Math.floor((measured.cols * now) / size), rows: Math.floor((measured.rows * now) / size) });
-    const guess = choose(rule, scaled, now).fontSize;
-    const { cols, rows } = choose(rule, propose, guess, false);
+    const guess = choose(rule, screen, scaled, now).fontSize;
+    const { cols, rows } = choose(rule, screen, propose, guess, false);
     if (cols !== term.cols || rows !== term.rows) term.resize(cols, rows);
   };
   fit();
   window.addEventListener('resize', fit);
+  panel.addEventListener('toggle', fit);
+  return {
+    show(columns) {
+      screen = columns;
+      if (windowRule().followsScreen) fit();
+    },
+  };
 }

@@ -9,12 +9,14 @@
 
 import { keepForOffline } from './offline.js';  // first: a newer build may take over before the game starts
 import { hostFileCalls, openFiles } from './files.js';
+import { clicksToGame } from './clicks.js';
 import { keysBackToGame } from './focus.js';
 import { keepingSaves } from './keeping.js';
 import { keypad } from './keypad.js';
 import { gameRuns, loadGame } from './run.js';
 import { savesPanel } from './saves.js';
 import { screenSpeech } from './speech.js';
+import { screenWidths } from './screens.js';
 import { makeTerminal } from './terminal.js';
 import { textLine } from './text-line.js';
 
@@ -50,7 +52,7 @@ const widgetStyle = $('widget-style');
 if (!widgetStyle.sheet) await new Promise((resolve) => widgetStyle.addEventListener('load', resolve));
 widgetStyle.media = 'all';
 await nextTask();
-const terminal = makeTerminal(Terminal, $('terminal'), $('below'));
+const terminal = makeTerminal(Terminal, $('terminal'), $('below'), $('saves'));
 const { term } = terminal;
 // For the page's tests and benchmarks, which read the terminal's buffer and size through
 // the widget's public API; the page itself never reads it.
@@ -70,7 +72,14 @@ const storage = openFiles().then((files) => {
 const saves = savesPanel({ panel: $('saves'), list: $('save-list'), upload: $('upload') }, storage, say);
 const keeping = keepingSaves($('kept'), $('saves'));
 const speech = screenSpeech($('spoken'));
+// The columns follow the screen on view where the window is narrow.
+const widths = screenWidths(terminal.show);
 const focus = keysBackToGame(term, { reader: $('reader'), saves: $('saves'), upload: $('upload'), again: $('again') });
+
+// A key wait after which the game has written nothing shows nothing new on the terminal: the
+// page says that the game waits, on the status line and once in the live region.
+const KEY_WAIT = 'Игра ждёт: нажмите любую клавишу.';
+let quiet = true;  // nothing written since the game last waited
 
 // The body's data-game attribute tells scripts what the game does: 'loading', 'running',
 // waiting for a 'line' or a 'key', 'ended'.
@@ -81,10 +90,21 @@ const runs = gameRuns({
     keeping.saved();
     saves.refresh();
   }),
-  onOutput: (bytes) => speech.heard(bytes),
+  onOutput(bytes) {
+    quiet = false;
+    widths.heard(bytes, term.rows);
+    speech.heard(bytes);
+  },
   onState(what, error) {
     document.body.dataset.game = what;
     speech.shown(what);
+    if (what === 'key' && quiet) {
+      say(KEY_WAIT);
+      speech.say(KEY_WAIT);
+    } else if (what === 'running' && $('status').textContent === KEY_WAIT) {
+      say('');
+    }
+    if (what === 'line' || what === 'key') quiet = true;
     if (what === 'loading') {
       $('again').hidden = true;
       say('');
@@ -97,6 +117,7 @@ const runs = gameRuns({
 });
 
 textLine($('typed'), $('typed-line'), runs.sendLine, focus.toGame);
+clicksToGame($('terminal'), focus.toGame);
 $('again').addEventListener('click', runs.play);
 $('reader').addEventListener('change', () => {
   term.options.screenReaderMode = $('reader').checked;

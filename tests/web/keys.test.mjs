@@ -1,5 +1,5 @@
-// Keys on the page: typed ahead, an arrow key at a key wait, and line editing at a number
-// read.
+// Keys on the page: typed ahead, an arrow key at a key wait, line editing at a number read,
+// the browser's own keys and clicks, and a key wait with nothing new on the screen.
 
 import assert from 'node:assert/strict';
 import test from 'node:test';
@@ -44,11 +44,24 @@ test('keys typed ahead wait for their reads; an arrow key ends two key waits; ty
       assert.equal(await game.cursorRow(), cursor + row, `after ${keys}`);
       assert.equal(await game.state(), 'line');
     }
+    // Ctrl+D is the browser's: the game goes on. A click on the heading gives the keys back
+    // to the game.
+    await game.page.keyboard.press('Control+D');
+    await game.page.click('h1');
+    assert.equal(await game.state(), 'line');
     // 12 or 17 would end the program; 1 starts a new game.
     const seen = await game.waits();
     await game.page.keyboard.press('Enter');
     assert.equal(await game.nextWait(seen), 'line');
     assert.match((await game.rows()).join('\n'), /Выберите началрный бонус/);
+
+    // A declined press invitation waits for a key with nothing new on the screen: the page
+    // says so, on its status line and once to a screen reader.
+    assert.equal(await game.play(['2', '99', '0']), 'key');
+    const waiting = 'Игра ждёт: нажмите любую клавишу.';
+    assert.deepEqual([await game.status(), await game.page.locator('#spoken').textContent()], [waiting, waiting]);
+    assert.equal(await game.answer(''), 'line');
+    assert.equal(await game.status(), '');
     assert.deepEqual(game.errors, []);
   } finally {
     await browser.close();
