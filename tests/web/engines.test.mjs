@@ -116,6 +116,16 @@ for (const engine of engines) {
     try {
       const game = new Game(await browser.open(site.url));
       await game.started();
+      // The first visit keeps the site for offline, where the engine has service workers:
+      // the page registers its worker a few seconds after the game's first screen. The
+      // scenario reloads only once it is active: in WebKitGTK a reload while the worker is
+      // being installed (its script fetched, the files not yet) can leave that install
+      // stuck for the rest of the browser's session (in one or two runs of ten here).
+      const workers = await game.page.evaluate(() => 'serviceWorker' in navigator);
+      if (workers) {
+        await until(game.page, 'the service worker', async () =>
+          (await navigator.serviceWorker.getRegistration())?.active?.state === 'activated');
+      }
 
       let saved;
       await t.test('a game played and saved', async () => {
@@ -157,13 +167,7 @@ for (const engine of engines) {
         assert.deepEqual(await game.errors(), []);
       });
 
-      await t.test('offline after one visit', async (offline) => {
-        if (!(await game.page.evaluate(() => 'serviceWorker' in navigator))) {
-          offline.skip(`${engine} has no service workers`);
-          return;
-        }
-        await until(game.page, 'the service worker', async () =>
-          (await navigator.serviceWorker.getRegistration())?.active?.state === 'activated');
+      await t.test('offline after one visit', { skip: !workers && `${engine} has no service workers` }, async () => {
         await site.close();
         await game.reload();
         assert.deepEqual(await loadSave(), saved);
