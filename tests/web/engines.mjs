@@ -148,12 +148,18 @@ async function launchWebKit() {
       XDG_CACHE_HOME: `${home}/cache`, XDG_RUNTIME_DIR: home },
   });
   const exited = new Promise((resolve) => server.on('exit', resolve));
-  const stop = async () => {
+  const end = () => {
     try {
       process.kill(-server.pid, 'SIGTERM');
     } catch {
       // already gone
     }
+  };
+  // A test that ends without closing (an uncaught error) leaves no browser behind either.
+  process.once('exit', end);
+  const stop = async () => {
+    end();
+    process.off('exit', end);
     await exited;
     fs.rmSync(home, { recursive: true, force: true });
   };
