@@ -1,8 +1,7 @@
 #pragma once
 // The running game: the state record, the console every screen talks through, the
-// generator, and the few things that single screens keep between their visits.
+// generator, and the menu choices that four screens keep between their visits.
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -12,16 +11,13 @@
 
 namespace geekpath {
 
-inline constexpr int kLotteryTableSize = 300;
-
 // Menu choices that four screens keep from one visit to the next (a failed read then
-// repeats the previous visit's choice), and the lottery's own table of drawn digits.
+// repeats the previous visit's choice).
 struct ScreenMemory {
   std::int32_t gamesShopChoice = 0;
   std::int32_t playGamesChoice = 0;
   std::int32_t jobChoice = 0;
   std::int32_t hackerChoice = 0;
-  std::array<std::int16_t, kLotteryTableSize> lotteryTable{};
 };
 
 struct Game {
