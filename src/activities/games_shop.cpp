@@ -17,6 +17,9 @@ struct ShopGame {
   bool shownAbovePriceOnly;
 };
 
+// A failed read tries the previous visit's choice again.
+constexpr std::string_view kKeptChoice = "games shop";
+
 // Game n is entry n - 1; it is sold only as the next game after the first n - 1.
 constexpr std::array<ShopGame, 16> kGames = {{
     {.line = "StarCraft \t\t 1 \t\t\t 10", .price = 10, .shownAbovePriceOnly = true},
@@ -51,8 +54,7 @@ void gamesShopScreen(Game& game) {
     if (s.gamesOwned >= static_cast<std::int32_t>(i) && affordable) game.io.printLine(g.line);
   }
 
-  // Kept between visits: a failed read tries the previous visit's choice again.
-  std::int32_t& choice = game.screens.gamesShopChoice;
+  std::int32_t& choice = game.keptChoices[kKeptChoice];
   game.io.readNumber(choice);
   if (choice < 1 || choice > static_cast<std::int32_t>(kGames.size())) return;
   const ShopGame& wanted = kGames[static_cast<std::size_t>(choice - 1)];

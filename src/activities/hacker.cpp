@@ -45,6 +45,9 @@ constexpr Mission kMissions[] = {
      .moneyLoss = 1250},
 };
 
+// A failed read tries the previous visit's mission again.
+constexpr std::string_view kKeptChoice = "hacker";
+
 void attempt(Game& game, std::int16_t number, const Mission& mission) {
   GameState& s = game.state;
   ConsoleIo& io = game.io;
@@ -73,8 +76,7 @@ void hackerScreen(Game& game) {
   io.clearScreen();
   io.printLine("Миссия:");
   io.printLine("\t 1-6");
-  // The choice outlives the visit: a failed read tries the previous visit's mission again.
-  std::int32_t& choice = game.screens.hackerChoice;
+  std::int32_t& choice = game.keptChoices[kKeptChoice];
   io.readNumber(choice);
   if (choice >= 1 && choice <= static_cast<std::int32_t>(std::size(kMissions))) {
     attempt(game, static_cast<std::int16_t>(choice), kMissions[choice - 1]);

@@ -15,6 +15,9 @@ namespace {
 constexpr std::string_view kEntrepreneurshipLine = "Предпринимательство \t\t\t\t 10";
 constexpr std::int32_t kEntrepreneurshipReputation = 100;
 
+// A failed read at the job list acts on the previous visit's choice again.
+constexpr std::string_view kKeptChoice = "job list";
+
 // Building a club, or enlarging one by one size: the indices into kClubSizes of the size
 // it is taken from (none for a new club) and the size it becomes. The daily income grows
 // by the difference between the two sizes' incomes.
@@ -64,8 +67,7 @@ void jobList(Game& game) {
   }
   if (s.reputation >= kEntrepreneurshipReputation) game.io.printLine(kEntrepreneurshipLine);
 
-  // Kept between visits: a failed read acts on the previous visit's choice again.
-  std::int32_t& choice = game.screens.jobChoice;
+  std::int32_t& choice = game.keptChoices[kKeptChoice];
   game.io.readNumber(choice);
   // Hidden jobs can be typed; the thresholds are tested now, not when the list was shown.
   for (const Job& offer : kJobs) {

@@ -59,6 +59,9 @@ constexpr std::array<PlayedGame, 16> kGames = {{
      .needsDvdRom = true, .reputationGain = 3500, .days = 55, .cost = 2500},
 }};
 
+// A failed read tries the previous visit's choice again.
+constexpr std::string_view kKeptChoice = "play games";
+
 // From this game on, a failed attempt without a DVD-ROM also says that one is needed.
 constexpr std::int32_t kFirstDvdGame = 4;
 
@@ -84,8 +87,7 @@ void playGamesScreen(Game& game) {
   io.printLine("Выберете игру для прохождения");
   io.printLine("Каждый день прохождения тратятся некоторые деньги");
 
-  // Kept between visits: a failed read tries the previous visit's choice again.
-  std::int32_t& choice = game.screens.playGamesChoice;
+  std::int32_t& choice = game.keptChoices[kKeptChoice];
   io.readNumber(choice);
   // Only the next game in order can be played; owning it is not needed.
   if (choice >= 1 && choice <= static_cast<std::int32_t>(kGames.size()) && s.gamesCompleted == choice - 1) {

@@ -1,6 +1,6 @@
 #pragma once
 // The running game: the state record, the console every screen talks through, the
-// generator, and the menu choices that four screens keep between their visits.
+// generator, and the menu choices that outlive a visit to their screen.
 
 #include <cstdint>
 #include <string>
@@ -8,17 +8,9 @@
 
 #include "core/console_io.hpp"
 #include "core/game_state.hpp"
+#include "core/kept_choices.hpp"
 
 namespace geekpath {
-
-// Menu choices that four screens keep from one visit to the next (a failed read then
-// repeats the previous visit's choice).
-struct ScreenMemory {
-  std::int32_t gamesShopChoice = 0;
-  std::int32_t playGamesChoice = 0;
-  std::int32_t jobChoice = 0;
-  std::int32_t hackerChoice = 0;
-};
 
 struct Game {
   explicit Game(ConsoleIo& console, std::string folder = {}) : io(console), fileFolder(std::move(folder)) {}
@@ -26,7 +18,7 @@ struct Game {
   ConsoleIo& io;
   GameState state;
   std::uint32_t randomSeed = 1;  // the generator's state; nothing ever reseeds it
-  ScreenMemory screens;
+  KeptChoices keptChoices;
   // Where the save and score files live: the working directory unless a test says else.
   std::string fileFolder;
 
