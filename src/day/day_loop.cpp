@@ -179,19 +179,6 @@ void applyCheatCode(GameState& state) {
   }
 }
 
-void onlineUpkeep(GameState& state) {
-  if (state.onlineHero1 >= 1) {
-    addTo(state.onlineHero1, 1);
-    addTo(state.reputation, 10);
-    subtractFrom(state.money, 30);
-  }
-  if (state.onlineHero2 >= 1) {
-    addTo(state.onlineHero2, 1);
-    addTo(state.reputation, 20);
-    subtractFrom(state.money, 35);
-  }
-}
-
 void printStatusPanel(Game& game) {
   const GameState& s = game.state;
   ConsoleIo& io = game.io;

@@ -23,7 +23,5 @@ void printDayMenu(Game& game);
 
 // The effect of a cheat code typed as dayMenuChoice, if it is one.
 void applyCheatCode(GameState& state);
-// The daily growth and cost of the online characters.
-void onlineUpkeep(GameState& state);
 
 }  // namespace geekpath

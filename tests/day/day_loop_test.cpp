@@ -1,5 +1,5 @@
 // The day loop: schedules, the status panel and day menu, rest days, the quit
-// confirmation, cheat codes, defeat, online upkeep and the end-of-day counters.
+// confirmation, cheat codes, defeat, and the end-of-day counters.
 
 #include <gtest/gtest.h>
 
@@ -306,26 +306,6 @@ TEST(PressDue, ThresholdsByLevel) {
   EXPECT_FALSE(pressDue(done));
   done.pressLevel = -1;
   EXPECT_FALSE(pressDue(done));
-}
-
-TEST(OnlineUpkeep, EachCharacterGrowsAndCosts) {
-  GameState s;
-  onlineUpkeep(s);
-  EXPECT_EQ(s.money, 0);
-  s.onlineHero1 = 1;
-  onlineUpkeep(s);
-  EXPECT_EQ(s.onlineHero1, 2);
-  EXPECT_EQ(s.reputation, 10);
-  EXPECT_EQ(s.money, -30);
-  s.onlineHero2 = 5;
-  onlineUpkeep(s);
-  EXPECT_EQ(s.onlineHero1, 3);
-  EXPECT_EQ(s.onlineHero2, 6);
-  EXPECT_EQ(s.reputation, 40);
-  EXPECT_EQ(s.money, -95);
-  s.onlineHero1 = INT16_MAX;  // the 16-bit level wraps, and the character then rests
-  onlineUpkeep(s);
-  EXPECT_EQ(s.onlineHero1, INT16_MIN);
 }
 
 TEST(Defeat, AtEachDebtTier) {
