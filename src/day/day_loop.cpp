@@ -15,7 +15,9 @@
 #include "activities/website.hpp"
 #include "core/career.hpp"
 #include "core/real_text.hpp"
+#include "core/stated_number.hpp"
 #include "core/wrapping.hpp"
+#include "day/cheat_codes.hpp"
 #include "day/new_game.hpp"
 #include "day/press.hpp"
 #include "day/random_events.hpp"
@@ -27,6 +29,9 @@ namespace {
 
 constexpr std::int32_t kRestDay = 8;
 constexpr std::int32_t kQuit = 0;
+constexpr std::int32_t kQuitConfirmed = 1;
+constexpr std::string_view kQuitQuestion = "Вы уверены,что хотите выйте?1-да,2-нет.";
+static_assert(firstNumber(kQuitQuestion) == kQuitConfirmed);
 
 bool employee(const GameState& s) { return !isEntrepreneur(s); }
 bool lotteryToday(const GameState& s) { return isLotteryDay(s.day); }
@@ -61,44 +66,11 @@ constexpr DayMenuEntry kDayMenu[] = {
 
 void runChosenScreen(Game& game) {
   for (const DayMenuEntry& entry : kDayMenu) {
-    if (entry.number != game.state.dayMenuChoice || !entry.condition(game.state)) continue;
+    if (entry.number != game.state.lastDayAnswer || !entry.condition(game.state)) continue;
     if (entry.screen != nullptr) entry.screen(game);
     return;
   }
 }
-
-struct CheatCode {
-  std::int32_t code;
-  void (*apply)(GameState&);
-};
-constexpr CheatCode kCheatCodes[] = {
-    {30517, [](GameState& s) { addTo(s.money, 20000); }},
-    {4619, [](GameState& s) { addTo(s.dailyIncome, 300); }},
-    {4637,
-     [](GameState& s) {
-       s.ramGb = 8.0f;
-       s.cpuMhz = 4400;
-     }},
-    {5861,
-     [](GameState& s) {
-       s.gpuModel = 9800;
-       s.hddGb = 1500;
-     }},
-    {5843, [](GameState& s) { addTo(s.reputation, 20000); }},
-    {4673,
-     [](GameState& s) {
-       s.hackerLevel = 10;
-       s.reputation = 20000;
-       s.money = 20000;
-       s.job = kBestJob;
-       s.hugeClubs = 1;
-       s.gamesCompleted = 15;
-       s.cpuMhz = 4400;
-       s.gpuModel = 9800;
-       s.ramGb = 8.0f;
-       s.hddGb = 1500;
-     }},
-};
 
 struct DebtTier {
   std::int32_t fromDay;
@@ -143,7 +115,7 @@ const std::string& memorySizeText(float ramGb) {
 
 void endOfDay(Game& game) {
   GameState& s = game.state;
-  applyCheatCode(s);
+  applyLastDayAnswerAsCheatCode(s);
   if (pressDue(s)) pressInvitationScreen(game);
   onlineUpkeep(s);
   addTo(s.day, 1);
@@ -171,12 +143,6 @@ std::int32_t debtLimit(std::int32_t day) {
     if (day >= tier.fromDay) return tier.limit;
   }
   return kDebtTiers[std::size(kDebtTiers) - 1].limit;
-}
-
-void applyCheatCode(GameState& state) {
-  for (const CheatCode& cheat : kCheatCodes) {
-    if (cheat.code == state.dayMenuChoice) cheat.apply(state);
-  }
 }
 
 void printStatusPanel(Game& game) {
@@ -237,16 +203,17 @@ void runDayLoop(Game& game) {
     }
     if (isEventDay(s.day)) randomEventScreen(game);
 
-    io.readNumber(s.dayMenuChoice);
-    if (s.dayMenuChoice == kRestDay) {
+    io.readNumber(s.lastDayAnswer);
+    if (s.lastDayAnswer == kRestDay) {
       addTo(s.day, 1);
       addTo(s.money, s.dailyIncome / 2);
       continue;
     }
-    if (s.dayMenuChoice == kQuit) {
-      io.printLine("Вы уверены,что хотите выйте?1-да,2-нет.");
-      io.readNumber(s.dayMenuChoice);
-      if (s.dayMenuChoice == 1) return;
+    if (s.lastDayAnswer == kQuit) {
+      // The answer takes the menu's place: the end of the day reads it as a cheat code.
+      io.printLine(kQuitQuestion);
+      io.readNumber(s.lastDayAnswer);
+      if (s.lastDayAnswer == kQuitConfirmed) return;
     } else {
       runChosenScreen(game);
     }

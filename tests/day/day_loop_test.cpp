@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/memory_console.hpp"
+#include "day/cheat_codes.hpp"
 #include "day/day_loop.hpp"
 #include "day/press.hpp"
 #include "support/screen_text.hpp"
@@ -247,8 +248,8 @@ TEST(DayLoop, FailedReadRepeatsThePreviousChoice) {
 TEST(CheatCodes, Effects) {
   const auto apply = [](std::int32_t code) {
     GameState s;
-    s.dayMenuChoice = code;
-    applyCheatCode(s);
+    s.lastDayAnswer = code;
+    applyLastDayAnswerAsCheatCode(s);
     return s;
   };
   EXPECT_EQ(apply(30517).money, 20000);
@@ -277,8 +278,8 @@ TEST(CheatCodes, Effects) {
 TEST(CheatCodes, MoneyWrapsLikeA32BitField) {
   GameState s;
   s.money = INT32_MAX - 5;
-  s.dayMenuChoice = 30517;
-  applyCheatCode(s);
+  s.lastDayAnswer = 30517;
+  applyLastDayAnswerAsCheatCode(s);
   EXPECT_EQ(s.money, INT32_MIN + 19994);
 }
 
