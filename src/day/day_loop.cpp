@@ -100,19 +100,6 @@ void printPieces(ConsoleIo& io, const Pieces&... pieces) {
   io.printLine();
 }
 
-// The memory size as the panel shows it. It changes only when memory is bought, so the
-// text is formatted again only then (bit for bit: 0 and -0 read differently).
-const std::string& memorySizeText(float ramGb) {
-  static std::uint32_t shownBits = 0;
-  static std::string shown = formatReal(0.0f);
-  const auto bits = bitCast<std::uint32_t>(ramGb);
-  if (bits != shownBits) {
-    shownBits = bits;
-    shown = formatReal(ramGb);
-  }
-  return shown;
-}
-
 void endOfDay(Game& game) {
   GameState& s = game.state;
   applyLastDayAnswerAsCheatCode(s);
@@ -156,7 +143,7 @@ void printStatusPanel(Game& game) {
   io.printLine("Винтчестер:\t\t|\t крутость:");
   printPieces(io, "\t", s.hddGb, "GB\t\t|\t ", s.reputation, " ");
   io.printLine(isEntrepreneur(s) ? "Оперативная память\t|\t Доход:" : "Оперативная память\t|\t зарплата:");
-  printPieces(io, "\t", std::string_view(memorySizeText(s.ramGb)), "GB\t\t|\t ", s.dailyIncome);
+  printPieces(io, "\t", formatReal(s.ramGb), "GB\t\t|\t ", s.dailyIncome);
   io.printLine(rule);
   io.printLine("DVD-ROM:\t\t|\t Водное охлаждение:");
   io.printText(hasText(s.hasDvdRom, "\tесть\t\t|", "\tнету\t\t|"));
