@@ -1,7 +1,9 @@
 #include "day/day_loop.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -49,6 +51,8 @@ struct DayMenuEntry {
   void (*screen)(Game&);
   bool countsLotteryDraw = false;  // showing the line counts a lottery draw
 };
+
+// Number, line, condition, screen, whether showing it counts a lottery draw.
 constexpr DayMenuEntry kDayMenu[] = {
     {.number = 1, .text = "1.Мир Железа \t\t\t 1", .condition = always, .screen = hardwareShopScreen},
     {.number = 2, .text = "2.Территория игр \t\t 2", .condition = always, .screen = gamesShopScreen},
@@ -63,6 +67,9 @@ constexpr DayMenuEntry kDayMenu[] = {
     {.number = 9, .text = "9.Онлайн игра \t\t\t 9", .condition = onlineOpen, .screen = onlineGamesScreen},
     {.number = 10, .text = "10.Сохранение \t\t\t 10", .condition = always, .screen = saveScreen},
 };
+static_assert(std::all_of(std::begin(kDayMenu), std::end(kDayMenu), [](const DayMenuEntry& entry) {
+  return firstNumber(entry.text) == entry.number && lastNumber(entry.text) == entry.number;
+}));
 
 void runChosenScreen(Game& game) {
   for (const DayMenuEntry& entry : kDayMenu) {
@@ -76,6 +83,7 @@ struct DebtTier {
   std::int32_t fromDay;
   std::int32_t limit;
 };
+// From day, debt limit; the first tier whose day has come holds.
 constexpr DebtTier kDebtTiers[] = {
     {.fromDay = 200, .limit = -1000},
     {.fromDay = 100, .limit = -500},

@@ -61,18 +61,6 @@ inline std::string startingPanel(int money, int day, int reputation = 0, int hdd
   return plainPanel(v);
 }
 
-inline const std::string kBonusMenu = lines({
-    "\t\tВыберите началрный бонус",
-    "\t1.Деньги",
-    "\t2.Репутация",
-    "Детали:",
-    "\t3.Процессор",
-    "\t4.Видеокарта",
-    "\t5.Оперативная память",
-    "\t6.Винтчестер",
-    "\t7.DVD-ROM",
-});
-
 // How many times needle occurs in haystack.
 inline std::size_t countOf(std::string_view haystack, std::string_view needle) {
   std::size_t n = 0;
