@@ -1,10 +1,12 @@
 #include "activities/hacker.hpp"
 
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "core/stated_number.hpp"
 #include "core/wrapping.hpp"
 
 namespace geekpath {
@@ -23,6 +25,8 @@ struct Mission {
   std::int32_t moneyLoss;
 };
 
+// Success above, success line, reputation and money gained; failure at most, failure line,
+// money lost.
 constexpr Mission kMissions[] = {
     {.successAbove = std::nullopt, .successLine = "Вы смогли взломать компьютер и скачать требующийся файл",
      .reputationGain = 30, .moneyGain = 10, .failureAtMost = std::nullopt, .failureLine = "", .moneyLoss = 0},
@@ -44,6 +48,13 @@ constexpr Mission kMissions[] = {
      .moneyGain = 400, .failureAtMost = 2000, .failureLine = "Вы не смогли ограбить через интернет большой банк",
      .moneyLoss = 1250},
 };
+
+// The prompt names the missions' numbers.
+constexpr std::string_view kMissionRange = "\t 1-6";
+static_assert(firstNumber(kMissionRange) == 1 && lastNumber(kMissionRange) == static_cast<double>(std::size(kMissions)));
+
+// A failed read tries the previous visit's mission again.
+constexpr std::string_view kKeptChoice = "hacker";
 
 void attempt(Game& game, std::int16_t number, const Mission& mission) {
   GameState& s = game.state;
@@ -72,9 +83,8 @@ void hackerScreen(Game& game) {
   ConsoleIo& io = game.io;
   io.clearScreen();
   io.printLine("Миссия:");
-  io.printLine("\t 1-6");
-  // The choice outlives the visit: a failed read tries the previous visit's mission again.
-  std::int32_t& choice = game.screens.hackerChoice;
+  io.printLine(kMissionRange);
+  std::int32_t& choice = game.keptChoices[kKeptChoice];
   io.readNumber(choice);
   if (choice >= 1 && choice <= static_cast<std::int32_t>(std::size(kMissions))) {
     attempt(game, static_cast<std::int16_t>(choice), kMissions[choice - 1]);

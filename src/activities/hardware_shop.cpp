@@ -1,9 +1,12 @@
 #include "activities/hardware_shop.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <string_view>
 
+#include "core/stated_number.hpp"
 #include "core/wrapping.hpp"
 
 namespace geekpath {
@@ -35,6 +38,7 @@ struct PartCategory {
   std::array<PartItem, kItemsPerCategory> items;
 };
 
+// Each category's items, item n in row n - 1: line, value, price, reputation gained, message.
 constexpr PartCategory kProcessors = {
     .header = "\t Процессоры:",
     .showingTest = ShowingMoneyTest::MoreThanPrice,
@@ -124,9 +128,20 @@ constexpr PartCategory kMemory = {
     }},
 };
 
-// Categories 1 to 4, by number.
-constexpr std::array<const PartCategory*, 4> kPartCategories = {&kProcessors, &kVideoCards, &kHardDisks,
-                                                                 &kMemory};
+// An item's line states its value and then its number; its message states its value.
+constexpr bool statesItsNumbers(const PartCategory& category) {
+  double number = 0;
+  for (const PartItem& item : category.items) {
+    ++number;
+    if (firstNumber(item.line) != item.value || lastNumber(item.line) != number ||
+        firstNumber(item.message) != item.value) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(statesItsNumbers(kProcessors) && statesItsNumbers(kVideoCards) && statesItsNumbers(kHardDisks) &&
+              statesItsNumbers(kMemory));
 
 struct Extra {
   std::string_view line;
@@ -136,7 +151,7 @@ struct Extra {
   std::string_view message;
 };
 
-// Category 5.
+// Line, owned flag, price, reputation gained, message; item n in row n - 1.
 constexpr std::array<Extra, kItemsPerCategory> kExtras = {{
     {.line = "DVD-ROM \t\t 1", .owned = &GameState::hasDvdRom, .price = 50, .reputationGain = 20,
      .message = "Вы купили DVD-ROM"},
@@ -152,12 +167,15 @@ constexpr std::array<Extra, kItemsPerCategory> kExtras = {{
      .message = "Вы купили Большой монитор"},
 }};
 
-constexpr std::int32_t kExtrasCategory = 5;
-
-constexpr std::string_view kShopMenu[] = {
-    "\t\t\t Компьютерный мир", "Процессоры \t\t 1",        "Видеокарты \t\t 2",
-    "Винтчестеры \t\t 3",      "Oперативная память \t 4", "Дополнительно \t\t 5",
-};
+// An extra's line ends in its number.
+constexpr bool extrasStateTheirNumbers() {
+  double number = 0;
+  for (const Extra& extra : kExtras) {
+    if (lastNumber(extra.line) != ++number) return false;
+  }
+  return true;
+}
+static_assert(extrasStateTheirNumbers());
 
 void pay(GameState& s, std::int32_t price, std::int32_t reputationGain) {
   subtractFrom(s.money, price);
@@ -217,20 +235,37 @@ void extrasCategory(Game& game) {
   game.io.printLine(extra.message);
 }
 
+struct ShopMenuRow {
+  std::string_view line;
+  std::int32_t number = 0;
+  void (*open)(Game&) = nullptr;
+};
+
+// Line, number typed, the category it opens (none for the heading).
+constexpr ShopMenuRow kShopMenu[] = {
+    {.line = "\t\t\t Компьютерный мир"},
+    {.line = "Процессоры \t\t 1", .number = 1, .open = [](Game& game) { partCategory(game, kProcessors); }},
+    {.line = "Видеокарты \t\t 2", .number = 2, .open = [](Game& game) { partCategory(game, kVideoCards); }},
+    {.line = "Винтчестеры \t\t 3", .number = 3, .open = [](Game& game) { partCategory(game, kHardDisks); }},
+    {.line = "Oперативная память \t 4", .number = 4, .open = [](Game& game) { partCategory(game, kMemory); }},
+    {.line = "Дополнительно \t\t 5", .number = 5, .open = extrasCategory},
+};
+static_assert(std::all_of(std::begin(kShopMenu), std::end(kShopMenu), [](const ShopMenuRow& row) {
+  return row.open == nullptr ? !lastNumber(row.line) : lastNumber(row.line) == row.number;
+}));
+
 }  // namespace
 
 void hardwareShopScreen(Game& game) {
   game.io.clearScreen();
   game.io.clearScreen();
-  for (const std::string_view line : kShopMenu) game.io.printLine(line);
+  for (const ShopMenuRow& row : kShopMenu) game.io.printLine(row.line);
   // Fresh on every visit, so a failed read selects nothing.
   std::int32_t categoryNumber = 0;
   game.io.readNumber(categoryNumber);
   game.io.clearScreen();
-  if (categoryNumber >= 1 && categoryNumber <= static_cast<std::int32_t>(kPartCategories.size())) {
-    partCategory(game, *kPartCategories[static_cast<std::size_t>(categoryNumber - 1)]);
-  } else if (categoryNumber == kExtrasCategory) {
-    extrasCategory(game);
+  for (const ShopMenuRow& row : kShopMenu) {
+    if (row.open != nullptr && row.number == categoryNumber) row.open(game);
   }
 }
 

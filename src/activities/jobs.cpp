@@ -1,11 +1,13 @@
 #include "activities/jobs.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "core/career.hpp"
+#include "core/stated_number.hpp"
 #include "core/wrapping.hpp"
 
 namespace geekpath {
@@ -13,7 +15,11 @@ namespace {
 
 // Entrepreneurship pays what the clubs earn instead of a fixed pay.
 constexpr std::string_view kEntrepreneurshipLine = "Предпринимательство \t\t\t\t 10";
+static_assert(lastNumber(kEntrepreneurshipLine) == kEntrepreneurship);
 constexpr std::int32_t kEntrepreneurshipReputation = 100;
+
+// A failed read at the job list acts on the previous visit's choice again.
+constexpr std::string_view kKeptChoice = "job list";
 
 // Building a club, or enlarging one by one size: the indices into kClubSizes of the size
 // it is taken from (none for a new club) and the size it becomes. The daily income grows
@@ -30,7 +36,8 @@ struct ClubAction {
   std::string_view message;
 };
 
-// The medium-to-big upgrade is listed only from 1700 but done from 1300.
+// Choice, line, listed from, done from, price, the sizes taken and grown, message. The
+// medium-to-big upgrade is listed only from 1700 but done from 1300.
 constexpr std::array<ClubAction, 4> kClubActions = {{
     {.choice = 1, .line = "1.Построить клуб(стоим. 200)", .listedFrom = 100, .neededFrom = 100, .price = 200,
      .from = kNewClub, .to = 0, .message = "Построен маленький компьютерный клуб"},
@@ -42,12 +49,18 @@ constexpr std::array<ClubAction, 4> kClubActions = {{
      .price = 5500, .from = 2, .to = 3, .message = "Большой компьютерный клуб достроен до ОГРОМНОГО"},
 }};
 
+static_assert(std::all_of(kClubActions.begin(), kClubActions.end(), [](const ClubAction& action) {
+  return firstNumber(action.line) == action.choice && lastNumber(action.line) == action.price;
+}));
+
 const ClubSize* takenSize(const ClubAction& action) {
   return action.from == kNewClub ? nullptr : &kClubSizes[static_cast<std::size_t>(action.from)];
 }
 const ClubSize& grownSize(const ClubAction& action) { return kClubSizes[static_cast<std::size_t>(action.to)]; }
 
 constexpr std::int32_t kBackToJobChoice = 5;
+constexpr std::string_view kBackToJobLine = "5.Выбор работы";
+static_assert(firstNumber(kBackToJobLine) == kBackToJobChoice);
 
 void grant(Game& game, std::int16_t job, std::int32_t pay) {
   game.io.printLine("Вы получили новую работу");
@@ -64,8 +77,7 @@ void jobList(Game& game) {
   }
   if (s.reputation >= kEntrepreneurshipReputation) game.io.printLine(kEntrepreneurshipLine);
 
-  // Kept between visits: a failed read acts on the previous visit's choice again.
-  std::int32_t& choice = game.screens.jobChoice;
+  std::int32_t& choice = game.keptChoices[kKeptChoice];
   game.io.readNumber(choice);
   // Hidden jobs can be typed; the thresholds are tested now, not when the list was shown.
   for (const Job& offer : kJobs) {
@@ -103,7 +115,7 @@ void entrepreneurshipScreen(Game& game) {
     if (s.reputation >= action.listedFrom && s.money >= action.price) io.printLine(action.line);
   }
   for (const ClubSize& size : kClubSizes) io.printLine(std::string(size.label) + std::to_string(s.*size.count));
-  io.printLine("5.Выбор работы");
+  io.printLine(kBackToJobLine);
 
   // Fresh on every visit, so a failed read selects nothing.
   std::int32_t choice = 0;

@@ -11,14 +11,13 @@ namespace geekpath {
 namespace {
 
 constexpr std::int32_t kTicketPrice = 10;
-constexpr int kDigits = 6;  // the table holds the digits 0..5
 // The read position wraps at 299: the table's last entry is never read.
-constexpr std::int32_t kPositionWrap = kLotteryTableSize - 1;
+constexpr auto kPositionWrap = static_cast<std::int32_t>(kLotteryTableSize - 1);
 
 // What each drawn digit wins, before the draw number scales it.
 enum class Prize { none, second, third, first };
-constexpr std::array<Prize, kDigits> kPrizeOfDigit = {Prize::none,  Prize::none,  Prize::second,
-                                                      Prize::third, Prize::first, Prize::none};
+constexpr std::array<Prize, kLotteryDigits> kPrizeOfDigit = {Prize::none,  Prize::none,  Prize::second,
+                                                             Prize::third, Prize::first, Prize::none};
 constexpr std::int32_t kSecondPrize = 20;
 constexpr std::int32_t kThirdPrize = 10;
 constexpr std::int32_t kFirstPrize = 50;
@@ -57,20 +56,43 @@ std::array<std::int32_t, 2> scaleLotteryPrizes(std::int32_t drawNumber, std::int
   return {thirdPrizes, firstPrizes};
 }
 
+LotteryTable drawLotteryTable(Game& game) {
+  LotteryTable table{};
+  for (std::int16_t& entry : table) entry = static_cast<std::int16_t>(nextRandom(game) % static_cast<std::int32_t>(kLotteryDigits));
+  return table;
+}
+
+std::int32_t lotteryWinnings(const DigitCounts& drawn, std::int32_t drawNumber) {
+  std::int32_t second = 0;
+  std::int32_t third = 0;
+  std::int32_t first = 0;
+  for (std::size_t digit = 0; digit < drawn.size(); ++digit) {
+    switch (kPrizeOfDigit[digit]) {
+      case Prize::second: second += drawn[digit]; break;
+      case Prize::third: third += drawn[digit]; break;
+      case Prize::first: first += drawn[digit]; break;
+      case Prize::none: break;
+    }
+  }
+  const auto [scaledThird, scaledFirst] = scaleLotteryPrizes(drawNumber, third, first);
+  return wrapTo<std::int32_t>(std::int64_t{kThirdPrize} * scaledThird + std::int64_t{kSecondPrize} * second +
+                              std::int64_t{kFirstPrize} * scaledFirst);
+}
+
 void lotteryScreen(Game& game) {
   GameState& s = game.state;
   ConsoleIo& io = game.io;
   io.clearScreen();
 
   // A fresh table on every visit; this moves the generator on for every later draw.
-  for (std::int16_t& entry : game.screens.lotteryTable) {
-    entry = static_cast<std::int16_t>(nextRandom(game) % kDigits);
-  }
+  const LotteryTable table = drawLotteryTable(game);
 
   io.printLine("\t\t\t Лотерея");
   io.printLine("\t\t\t\t\t\t\t\t " + std::to_string(s.lotteryDrawCount) + " тираж");
   io.printLine("Сколько билетов вы хотите купить?");
-  io.printLine("1 билет стоит 10.");
+  io.printText("1 билет стоит ");
+  io.printNumber(kTicketPrice);
+  io.printLine(".");
 
   std::int32_t tickets = 0;  // an unreadable answer buys nothing
   io.readNumber(tickets);
@@ -86,31 +108,15 @@ void lotteryScreen(Game& game) {
     s.money = static_cast<std::int32_t>(afterCharge);
   }
 
-  std::array<std::int32_t, kDigits> drawn{};
+  DigitCounts drawn{};
   for (std::int32_t i = 0; i < tickets; ++i) {
     if (s.lotteryDayCount >= kPositionWrap || s.lotteryDayCount < 0) s.lotteryDayCount = 0;
-    const std::int16_t digit = game.screens.lotteryTable[static_cast<std::size_t>(s.lotteryDayCount)];
+    const std::int16_t digit = table[static_cast<std::size_t>(s.lotteryDayCount)];
     ++drawn[static_cast<std::size_t>(digit)];
     ++s.lotteryDayCount;
   }
 
-  std::int32_t second = 0;
-  std::int32_t third = 0;
-  std::int32_t first = 0;
-  for (int digit = 0; digit < kDigits; ++digit) {
-    const std::int32_t count = drawn[static_cast<std::size_t>(digit)];
-    switch (kPrizeOfDigit[static_cast<std::size_t>(digit)]) {
-      case Prize::second: second += count; break;
-      case Prize::third: third += count; break;
-      case Prize::first: first += count; break;
-      case Prize::none: break;
-    }
-  }
-  const auto [scaledThird, scaledFirst] = scaleLotteryPrizes(s.lotteryDrawCount, third, first);
-
-  const std::int32_t winnings = wrapTo<std::int32_t>(std::int64_t{kThirdPrize} * scaledThird +
-                                                     std::int64_t{kSecondPrize} * second +
-                                                     std::int64_t{kFirstPrize} * scaledFirst);
+  const std::int32_t winnings = lotteryWinnings(drawn, s.lotteryDrawCount);
   io.printLine("Вы выиграли " + std::to_string(winnings));
   addTo(s.money, winnings);
   io.waitKey();

@@ -1,9 +1,12 @@
 #include "activities/online_games.hpp"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 
+#include "core/stated_number.hpp"
 #include "core/wrapping.hpp"
 
 namespace geekpath {
@@ -42,72 +45,117 @@ struct OnlineGame {
   std::int16_t levelsPerWin;
   void (*reward)(GameState&, std::int16_t newLevel);
   std::int32_t lossCost;
+  // Every end of day, while the character exists (level 1 or more): its level grows, and
+  // it brings reputation and costs money.
+  std::int16_t dailyGrowth;
+  std::int32_t dailyReputation;
+  std::int32_t dailyCost;
 };
 
+// Number and line; games owned to list it and to play it; the character's level field,
+// growth per visit, sale, attack and health; fights won, levels per win, reward, cost of a
+// lost fight; daily growth, reputation and cost.
 constexpr OnlineGame kOnlineGames[] = {
     {.number = 1, .menuLine = "1.World of Warcarft", .listedFrom = 10, .playedFrom = 10,
      .level = &GameState::onlineHero1, .growthPerVisit = 1, .saleFactor = 6, .attackPerLevel = 9, .attackBase = 3,
      .healthPerLevel = 60, .healthBase = 7, .winsOn = firstGameWins, .levelsPerWin = 2, .reward = firstGameReward,
-     .lossCost = 30},
+     .lossCost = 30, .dailyGrowth = 1, .dailyReputation = 10, .dailyCost = 30},
     // Listed from 15 owned games, but only played from 16.
     {.number = 2, .menuLine = "2.LineAge 3", .listedFrom = 15, .playedFrom = 16, .level = &GameState::onlineHero2,
      .growthPerVisit = 2, .saleFactor = 13, .attackPerLevel = 9, .attackBase = 8, .healthPerLevel = 70,
-     .healthBase = 5, .winsOn = secondGameWins, .levelsPerWin = 3, .reward = secondGameReward, .lossCost = 20},
+     .healthBase = 5, .winsOn = secondGameWins, .levelsPerWin = 3, .reward = secondGameReward, .lossCost = 20,
+     .dailyGrowth = 1, .dailyReputation = 20, .dailyCost = 35},
+};
+static_assert(std::all_of(std::begin(kOnlineGames), std::end(kOnlineGames),
+                          [](const OnlineGame& online) { return firstNumber(online.menuLine) == online.number; }));
+
+void sell(Game& game, const OnlineGame& online) {
+  std::int16_t& level = game.state.*online.level;
+  const std::int64_t price = std::int64_t{online.saleFactor} * level;
+  addTo(game.state.money, price);
+  addTo(game.state.reputation, price);
+  level = 0;
+}
+
+void describe(Game& game, const OnlineGame& online) {
+  const std::int16_t level = game.state.*online.level;
+  game.io.printLine("Уровень героя " + std::to_string(level));
+  game.io.printLine("Атака героя " + std::to_string(std::int64_t{online.attackPerLevel} * level + online.attackBase));
+  game.io.printLine("Здоровье героя " +
+                    std::to_string(std::int64_t{online.healthPerLevel} * level + online.healthBase));
+}
+
+void fight(Game& game, const OnlineGame& online) {
+  GameState& s = game.state;
+  std::int16_t& level = s.*online.level;
+  if (online.winsOn(s.day)) {
+    game.io.printLine("Вы победили монстра");
+    addTo(level, online.levelsPerWin);
+    online.reward(s, level);
+  } else {
+    subtractFrom(s.money, online.lossCost);
+    subtractFrom(s.reputation, 2 * std::int64_t{level});
+    subtractFrom(level, 1);
+    game.io.printLine("Монстр вас победил");
+  }
+}
+
+struct CharacterAction {
+  std::string_view line;
+  std::int32_t number;
+  void (*act)(Game&, const OnlineGame&);
 };
 
+// Line, number typed, what it does to the character.
+constexpr CharacterAction kCharacterMenu[] = {
+    {.line = "Продать персонажа\t\t 1", .number = 1, .act = sell},
+    {.line = "Характеристики персонажа\t 2", .number = 2, .act = describe},
+    {.line = "Битва с монстрами \t\t 3", .number = 3, .act = fight},
+};
+static_assert(std::all_of(std::begin(kCharacterMenu), std::end(kCharacterMenu),
+                          [](const CharacterAction& action) { return lastNumber(action.line) == action.number; }));
+
+constexpr std::int32_t kCreate = 1;
+constexpr std::string_view kCreateLine = "Создать персонажа\t\t 1";
+static_assert(lastNumber(kCreateLine) == kCreate);
+
 void characterVisit(Game& game, const OnlineGame& online) {
-  GameState& s = game.state;
   ConsoleIo& io = game.io;
-  std::int16_t& level = s.*online.level;
+  std::int16_t& level = game.state.*online.level;
   // One action number for the creation prompt and the character menu: when creation was
   // answered with 1, an unreadable menu answer repeats the 1 and sells the character.
   std::int32_t action = 0;
 
   if (level == 0) {
-    io.printLine("Создать персонажа\t\t 1");
+    io.printLine(kCreateLine);
     io.readNumber(action);
-    if (action == 1) level = 1;
+    if (action == kCreate) level = 1;
   }
   io.clearScreen();
   if (level == 0) return;
 
   addTo(level, online.growthPerVisit);
-  io.printLine("Продать персонажа\t\t 1");
-  io.printLine("Характеристики персонажа\t 2");
-  io.printLine("Битва с монстрами \t\t 3");
+  for (const CharacterAction& row : kCharacterMenu) io.printLine(row.line);
   io.readNumber(action);
-
-  switch (action) {
-    case 1: {
-      const std::int64_t price = std::int64_t{online.saleFactor} * level;
-      addTo(s.money, price);
-      addTo(s.reputation, price);
-      level = 0;
-      break;
+  for (const CharacterAction& row : kCharacterMenu) {
+    if (row.number == action) {
+      row.act(game, online);
+      return;
     }
-    case 2:
-      io.printLine("Уровень героя " + std::to_string(level));
-      io.printLine("Атака героя " + std::to_string(std::int64_t{online.attackPerLevel} * level + online.attackBase));
-      io.printLine("Здоровье героя " + std::to_string(std::int64_t{online.healthPerLevel} * level + online.healthBase));
-      break;
-    case 3:
-      if (online.winsOn(s.day)) {
-        io.printLine("Вы победили монстра");
-        addTo(level, online.levelsPerWin);
-        online.reward(s, level);
-      } else {
-        subtractFrom(s.money, online.lossCost);
-        subtractFrom(s.reputation, 2 * std::int64_t{level});
-        subtractFrom(level, 1);
-        io.printLine("Монстр вас победил");
-      }
-      break;
-    default:
-      break;
   }
 }
 
 }  // namespace
+
+void onlineUpkeep(GameState& state) {
+  for (const OnlineGame& online : kOnlineGames) {
+    std::int16_t& level = state.*online.level;
+    if (level < 1) continue;
+    addTo(level, online.dailyGrowth);
+    addTo(state.reputation, online.dailyReputation);
+    subtractFrom(state.money, online.dailyCost);
+  }
+}
 
 void onlineGamesScreen(Game& game) {
   GameState& s = game.state;

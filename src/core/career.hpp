@@ -2,11 +2,13 @@
 // The jobs and the computer clubs: the facts that the job screen, the status panel, the
 // victory test and the load of a saved game all use.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string_view>
 
 #include "core/game_state.hpp"
+#include "core/stated_number.hpp"
 #include "core/wrapping.hpp"
 
 namespace geekpath {
@@ -32,6 +34,7 @@ struct Job {
 
 // The janitor's job is listed from reputation 0 but given at any reputation.
 inline constexpr std::int32_t kAnyReputation = INT32_MIN;
+// Number, line, listed from, given from, pay, income after a load.
 inline constexpr std::array<Job, 7> kJobs = {{
     {.number = 1, .line = "Дворник \t\t 10$/день \t\t 1", .listedFrom = 0, .grantedFrom = kAnyReputation,
      .pay = 10, .incomeAfterLoad = 10},
@@ -49,6 +52,11 @@ inline constexpr std::array<Job, 7> kJobs = {{
      .pay = 300, .incomeAfterLoad = 250},
 }};
 
+static_assert(std::all_of(kJobs.begin(), kJobs.end(),
+                          [](const Job& job) {
+                            return firstNumber(job.line) == job.pay && lastNumber(job.line) == job.number;
+                          }),
+              "a job's line states its pay and its number");
 static_assert(kJobs.back().number == kBestJob, "the last job is the best");
 static_assert(kEntrepreneurship > kBestJob, "the victory test counts entrepreneurship as the best job");
 
@@ -57,6 +65,7 @@ struct ClubSize {
   std::int32_t GameState::*count;
   std::int32_t incomePerDay;
 };
+// Label, count field, income per club and day.
 inline constexpr std::array<ClubSize, 4> kClubSizes = {{
     {.label = "Маленьких клубов:", .count = &GameState::smallClubs, .incomePerDay = 10},
     {.label = "Средних клубов", .count = &GameState::mediumClubs, .incomePerDay = 30},

@@ -1,28 +1,16 @@
 #pragma once
 // The running game: the state record, the console every screen talks through, the
-// generator, and the few things that single screens keep between their visits.
+// generator, and the menu choices that outlive a visit to their screen.
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "core/console_io.hpp"
 #include "core/game_state.hpp"
+#include "core/kept_choices.hpp"
 
 namespace geekpath {
-
-inline constexpr int kLotteryTableSize = 300;
-
-// Menu choices that four screens keep from one visit to the next (a failed read then
-// repeats the previous visit's choice), and the lottery's own table of drawn digits.
-struct ScreenMemory {
-  std::int32_t gamesShopChoice = 0;
-  std::int32_t playGamesChoice = 0;
-  std::int32_t jobChoice = 0;
-  std::int32_t hackerChoice = 0;
-  std::array<std::int16_t, kLotteryTableSize> lotteryTable{};
-};
 
 struct Game {
   explicit Game(ConsoleIo& console, std::string folder = {}) : io(console), fileFolder(std::move(folder)) {}
@@ -30,7 +18,7 @@ struct Game {
   ConsoleIo& io;
   GameState state;
   std::uint32_t randomSeed = 1;  // the generator's state; nothing ever reseeds it
-  ScreenMemory screens;
+  KeptChoices keptChoices;
   // Where the save and score files live: the working directory unless a test says else.
   std::string fileFolder;
 

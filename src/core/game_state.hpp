@@ -52,7 +52,9 @@ struct GameState {
   std::array<EventTable, kAltEventTables> eventTableAlt{};
   std::int32_t lotteryDayCount = 0;
   std::int32_t lotteryDrawCount = 0;
-  std::int32_t dayMenuChoice = 0;
+  // The number last typed at the day menu, or at its quit question when that was asked:
+  // the day's choice, and at the end of the day a cheat code if it is one.
+  std::int32_t lastDayAnswer = 0;
 };
 
 // The condition of a table row that holds whatever the state.

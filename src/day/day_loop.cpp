@@ -1,7 +1,9 @@
 #include "day/day_loop.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 
@@ -15,7 +17,9 @@
 #include "activities/website.hpp"
 #include "core/career.hpp"
 #include "core/real_text.hpp"
+#include "core/stated_number.hpp"
 #include "core/wrapping.hpp"
+#include "day/cheat_codes.hpp"
 #include "day/new_game.hpp"
 #include "day/press.hpp"
 #include "day/random_events.hpp"
@@ -27,6 +31,9 @@ namespace {
 
 constexpr std::int32_t kRestDay = 8;
 constexpr std::int32_t kQuit = 0;
+constexpr std::int32_t kQuitConfirmed = 1;
+constexpr std::string_view kQuitQuestion = "Вы уверены,что хотите выйте?1-да,2-нет.";
+static_assert(firstNumber(kQuitQuestion) == kQuitConfirmed);
 
 bool employee(const GameState& s) { return !isEntrepreneur(s); }
 bool lotteryToday(const GameState& s) { return isLotteryDay(s.day); }
@@ -44,6 +51,8 @@ struct DayMenuEntry {
   void (*screen)(Game&);
   bool countsLotteryDraw = false;  // showing the line counts a lottery draw
 };
+
+// Number, line, condition, screen, whether showing it counts a lottery draw.
 constexpr DayMenuEntry kDayMenu[] = {
     {.number = 1, .text = "1.Мир Железа \t\t\t 1", .condition = always, .screen = hardwareShopScreen},
     {.number = 2, .text = "2.Территория игр \t\t 2", .condition = always, .screen = gamesShopScreen},
@@ -58,52 +67,23 @@ constexpr DayMenuEntry kDayMenu[] = {
     {.number = 9, .text = "9.Онлайн игра \t\t\t 9", .condition = onlineOpen, .screen = onlineGamesScreen},
     {.number = 10, .text = "10.Сохранение \t\t\t 10", .condition = always, .screen = saveScreen},
 };
+static_assert(std::all_of(std::begin(kDayMenu), std::end(kDayMenu), [](const DayMenuEntry& entry) {
+  return firstNumber(entry.text) == entry.number && lastNumber(entry.text) == entry.number;
+}));
 
 void runChosenScreen(Game& game) {
   for (const DayMenuEntry& entry : kDayMenu) {
-    if (entry.number != game.state.dayMenuChoice || !entry.condition(game.state)) continue;
+    if (entry.number != game.state.lastDayAnswer || !entry.condition(game.state)) continue;
     if (entry.screen != nullptr) entry.screen(game);
     return;
   }
 }
 
-struct CheatCode {
-  std::int32_t code;
-  void (*apply)(GameState&);
-};
-constexpr CheatCode kCheatCodes[] = {
-    {30517, [](GameState& s) { addTo(s.money, 20000); }},
-    {4619, [](GameState& s) { addTo(s.dailyIncome, 300); }},
-    {4637,
-     [](GameState& s) {
-       s.ramGb = 8.0f;
-       s.cpuMhz = 4400;
-     }},
-    {5861,
-     [](GameState& s) {
-       s.gpuModel = 9800;
-       s.hddGb = 1500;
-     }},
-    {5843, [](GameState& s) { addTo(s.reputation, 20000); }},
-    {4673,
-     [](GameState& s) {
-       s.hackerLevel = 10;
-       s.reputation = 20000;
-       s.money = 20000;
-       s.job = kBestJob;
-       s.hugeClubs = 1;
-       s.gamesCompleted = 15;
-       s.cpuMhz = 4400;
-       s.gpuModel = 9800;
-       s.ramGb = 8.0f;
-       s.hddGb = 1500;
-     }},
-};
-
 struct DebtTier {
   std::int32_t fromDay;
   std::int32_t limit;
 };
+// From day, debt limit; the first tier whose day has come holds.
 constexpr DebtTier kDebtTiers[] = {
     {.fromDay = 200, .limit = -1000},
     {.fromDay = 100, .limit = -500},
@@ -128,22 +108,9 @@ void printPieces(ConsoleIo& io, const Pieces&... pieces) {
   io.printLine();
 }
 
-// The memory size as the panel shows it. It changes only when memory is bought, so the
-// text is formatted again only then (bit for bit: 0 and -0 read differently).
-const std::string& memorySizeText(float ramGb) {
-  static std::uint32_t shownBits = 0;
-  static std::string shown = formatReal(0.0f);
-  const auto bits = bitCast<std::uint32_t>(ramGb);
-  if (bits != shownBits) {
-    shownBits = bits;
-    shown = formatReal(ramGb);
-  }
-  return shown;
-}
-
 void endOfDay(Game& game) {
   GameState& s = game.state;
-  applyCheatCode(s);
+  applyLastDayAnswerAsCheatCode(s);
   if (pressDue(s)) pressInvitationScreen(game);
   onlineUpkeep(s);
   addTo(s.day, 1);
@@ -173,25 +140,6 @@ std::int32_t debtLimit(std::int32_t day) {
   return kDebtTiers[std::size(kDebtTiers) - 1].limit;
 }
 
-void applyCheatCode(GameState& state) {
-  for (const CheatCode& cheat : kCheatCodes) {
-    if (cheat.code == state.dayMenuChoice) cheat.apply(state);
-  }
-}
-
-void onlineUpkeep(GameState& state) {
-  if (state.onlineHero1 >= 1) {
-    addTo(state.onlineHero1, 1);
-    addTo(state.reputation, 10);
-    subtractFrom(state.money, 30);
-  }
-  if (state.onlineHero2 >= 1) {
-    addTo(state.onlineHero2, 1);
-    addTo(state.reputation, 20);
-    subtractFrom(state.money, 35);
-  }
-}
-
 void printStatusPanel(Game& game) {
   const GameState& s = game.state;
   ConsoleIo& io = game.io;
@@ -203,7 +151,7 @@ void printStatusPanel(Game& game) {
   io.printLine("Винтчестер:\t\t|\t крутость:");
   printPieces(io, "\t", s.hddGb, "GB\t\t|\t ", s.reputation, " ");
   io.printLine(isEntrepreneur(s) ? "Оперативная память\t|\t Доход:" : "Оперативная память\t|\t зарплата:");
-  printPieces(io, "\t", std::string_view(memorySizeText(s.ramGb)), "GB\t\t|\t ", s.dailyIncome);
+  printPieces(io, "\t", formatReal(s.ramGb), "GB\t\t|\t ", s.dailyIncome);
   io.printLine(rule);
   io.printLine("DVD-ROM:\t\t|\t Водное охлаждение:");
   io.printText(hasText(s.hasDvdRom, "\tесть\t\t|", "\tнету\t\t|"));
@@ -250,16 +198,17 @@ void runDayLoop(Game& game) {
     }
     if (isEventDay(s.day)) randomEventScreen(game);
 
-    io.readNumber(s.dayMenuChoice);
-    if (s.dayMenuChoice == kRestDay) {
+    io.readNumber(s.lastDayAnswer);
+    if (s.lastDayAnswer == kRestDay) {
       addTo(s.day, 1);
       addTo(s.money, s.dailyIncome / 2);
       continue;
     }
-    if (s.dayMenuChoice == kQuit) {
-      io.printLine("Вы уверены,что хотите выйте?1-да,2-нет.");
-      io.readNumber(s.dayMenuChoice);
-      if (s.dayMenuChoice == 1) return;
+    if (s.lastDayAnswer == kQuit) {
+      // The answer takes the menu's place: the end of the day reads it as a cheat code.
+      io.printLine(kQuitQuestion);
+      io.readNumber(s.lastDayAnswer);
+      if (s.lastDayAnswer == kQuitConfirmed) return;
     } else {
       runChosenScreen(game);
     }

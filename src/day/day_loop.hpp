@@ -21,9 +21,4 @@ void printDayMenu(Game& game);
 // The game is lost when money is at or below this.
 [[nodiscard]] std::int32_t debtLimit(std::int32_t day);
 
-// The effect of a cheat code typed as dayMenuChoice, if it is one.
-void applyCheatCode(GameState& state);
-// The daily growth and cost of the online characters.
-void onlineUpkeep(GameState& state);
-
 }  // namespace geekpath

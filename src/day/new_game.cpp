@@ -1,9 +1,13 @@
 #include "day/new_game.hpp"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <iterator>
 #include <string_view>
 
 #include "core/random.hpp"
+#include "core/stated_number.hpp"
 
 namespace geekpath {
 namespace {
@@ -14,6 +18,7 @@ struct NameTableChoice {
   char last;
   std::size_t table;
 };
+// First and last letter of the range, the alternative table it chooses.
 constexpr NameTableChoice kNameTableChoices[] = {
     {'g', 'k', 0},
     {'l', 'p', 1},
@@ -21,32 +26,28 @@ constexpr NameTableChoice kNameTableChoices[] = {
     {'v', 'z', 3},
 };
 
-constexpr std::string_view kBonusMenu[] = {
-    "\t\tВыберите началрный бонус",
-    "\t1.Деньги",
-    "\t2.Репутация",
-    "Детали:",
-    "\t3.Процессор",
-    "\t4.Видеокарта",
-    "\t5.Оперативная память",
-    "\t6.Винтчестер",
-    "\t7.DVD-ROM",
-};
-
 // Each bonus assigns its value, it does not add.
 struct StartingBonus {
-  std::int16_t choice;
-  void (*apply)(GameState&);
+  std::string_view line;
+  std::int16_t choice = 0;
+  void (*apply)(GameState&) = nullptr;
 };
-constexpr StartingBonus kStartingBonuses[] = {
-    {1, [](GameState& s) { s.money = 90; }},
-    {2, [](GameState& s) { s.reputation = 70; }},
-    {3, [](GameState& s) { s.cpuMhz = 2000; }},
-    {4, [](GameState& s) { s.gpuModel = 6800; }},
-    {5, [](GameState& s) { s.ramGb = 1.0f; }},
-    {6, [](GameState& s) { s.hddGb = 160; }},
-    {7, [](GameState& s) { s.hasDvdRom = 1; }},
+
+// Line, number typed, what it gives (none for the headings).
+constexpr StartingBonus kBonusMenu[] = {
+    {.line = "\t\tВыберите началрный бонус"},
+    {.line = "\t1.Деньги", .choice = 1, .apply = [](GameState& s) { s.money = 90; }},
+    {.line = "\t2.Репутация", .choice = 2, .apply = [](GameState& s) { s.reputation = 70; }},
+    {.line = "Детали:"},
+    {.line = "\t3.Процессор", .choice = 3, .apply = [](GameState& s) { s.cpuMhz = 2000; }},
+    {.line = "\t4.Видеокарта", .choice = 4, .apply = [](GameState& s) { s.gpuModel = 6800; }},
+    {.line = "\t5.Оперативная память", .choice = 5, .apply = [](GameState& s) { s.ramGb = 1.0f; }},
+    {.line = "\t6.Винтчестер", .choice = 6, .apply = [](GameState& s) { s.hddGb = 160; }},
+    {.line = "\t7.DVD-ROM", .choice = 7, .apply = [](GameState& s) { s.hasDvdRom = 1; }},
 };
+static_assert(std::all_of(std::begin(kBonusMenu), std::end(kBonusMenu), [](const StartingBonus& bonus) {
+  return bonus.apply == nullptr ? !firstNumber(bonus.line) : firstNumber(bonus.line) == bonus.choice;
+}));
 
 }  // namespace
 
@@ -66,11 +67,11 @@ void rollEventTables(Game& game) {
 }
 
 void offerStartingBonus(Game& game) {
-  for (const std::string_view line : kBonusMenu) game.io.printLine(line);
+  for (const StartingBonus& bonus : kBonusMenu) game.io.printLine(bonus.line);
   std::int16_t bonusChoice = 0;
   game.io.readNumber(bonusChoice);
-  for (const StartingBonus& bonus : kStartingBonuses) {
-    if (bonus.choice == bonusChoice) bonus.apply(game.state);
+  for (const StartingBonus& bonus : kBonusMenu) {
+    if (bonus.apply != nullptr && bonus.choice == bonusChoice) bonus.apply(game.state);
   }
 }
 

@@ -1,10 +1,13 @@
 #include "day/press.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <iterator>
 #include <string_view>
 
+#include "core/staged_offers.hpp"
+#include "core/stated_number.hpp"
 #include "core/wrapping.hpp"
 
 namespace geekpath {
@@ -13,9 +16,9 @@ namespace {
 // One invitation per press level. At the end of a day the screen comes when the
 // reputation has reached dueFrom of the current level; there every invitation whose level
 // has been reached and whose offeredFrom the reputation has reached is offered in turn,
-// so one call may offer several. Accepting costs the trip; the interview fails when the
-// day is divisible by the divisor. The first invitation takes two lines, the others one
-// (the second empty).
+// so one call may offer several, and a declined invitation is passed by. Accepting costs
+// the trip; the interview fails when the day is divisible by the divisor. The first
+// invitation takes two lines, the others one (the second empty).
 struct PressStage {
   std::int32_t dueFrom;
   std::int32_t offeredFrom;
@@ -24,12 +27,12 @@ struct PressStage {
   std::int32_t failureDivisor;
   std::int32_t loss;
   std::int32_t gain;
-  std::string_view failureFirstLine;
+  std::string_view failureFirstLine;  // some end in a comma and a space, others in a bare comma
   std::string_view failureSecondLine;
   std::string_view successLine;
 };
 
-// Some failure lines end in a comma and a space, others in a bare comma.
+// Due from, offered from, invitation, trip cost, failure divisor, loss, gain, interview lines.
 constexpr PressStage kStages[] = {
     {.dueFrom = 50,
      .offeredFrom = 50,
@@ -105,7 +108,43 @@ constexpr PressStage kStages[] = {
      .successLine = "Всё прошло хорошо, редакция журнала написла о вас статью, повысив вашу репутацмю на 3000."},
 };
 
-constexpr std::int32_t kAccept = 1;
+// The invitation states the trip's cost, the failure the loss and the success the gain.
+constexpr bool statesItsNumbers(const PressStage& stage) {
+  const std::string_view tripLine = stage.invitation[1].empty() ? stage.invitation[0] : stage.invitation[1];
+  return lastNumber(tripLine) == stage.tripCost && lastNumber(stage.failureSecondLine) == stage.loss &&
+         lastNumber(stage.successLine) == stage.gain;
+}
+static_assert(std::all_of(std::begin(kStages), std::end(kStages), statesItsNumbers));
+
+void invite(ConsoleIo& io, const PressStage& stage) {
+  for (const std::string_view line : stage.invitation) {
+    if (!line.empty()) io.printLine(line);
+  }
+}
+
+void interview(Game& game, const PressStage& stage) {
+  GameState& s = game.state;
+  if (s.day % stage.failureDivisor == 0) {
+    game.io.printLine(stage.failureFirstLine);
+    game.io.printLine(stage.failureSecondLine);
+    subtractFrom(s.reputation, stage.loss);
+  } else {
+    game.io.printLine(stage.successLine);
+    addTo(s.reputation, stage.gain);
+  }
+  subtractFrom(s.money, stage.tripCost);
+}
+
+constexpr StagedOffers<PressStage> kInvitations = {
+    .stages = kStages,
+    .level = &GameState::pressLevel,
+    .reputationAtLeast = &PressStage::offeredFrom,
+    .offer = invite,
+    .question = "Что-бы согласиться приехать введите 1, иначе 0.",
+    .accept = interview,
+    .declined = WhenDeclined::levelRises,
+};
+static_assert(firstNumber(kInvitations.question) == kAcceptOffer);
 
 }  // namespace
 
@@ -115,35 +154,9 @@ bool pressDue(const GameState& state) {
 }
 
 void pressInvitationScreen(Game& game) {
-  GameState& s = game.state;
-  ConsoleIo& io = game.io;
-  io.clearScreen();
-  // One answer for the whole call: a failed read repeats the previous invitation's answer.
-  std::int32_t answer = 0;
-  std::int32_t stage = 0;
-  for (const PressStage& offer : kStages) {
-    if (s.reputation >= offer.offeredFrom && s.pressLevel == stage) {
-      for (const std::string_view line : offer.invitation) {
-        if (!line.empty()) io.printLine(line);
-      }
-      io.printLine("Что-бы согласиться приехать введите 1, иначе 0.");
-      io.readNumber(answer);
-      if (answer == kAccept) {
-        if (s.day % offer.failureDivisor == 0) {
-          io.printLine(offer.failureFirstLine);
-          io.printLine(offer.failureSecondLine);
-          subtractFrom(s.reputation, offer.loss);
-        } else {
-          io.printLine(offer.successLine);
-          addTo(s.reputation, offer.gain);
-        }
-        subtractFrom(s.money, offer.tripCost);
-      }
-      addTo(s.pressLevel, 1);
-    }
-    ++stage;
-  }
-  io.waitKey();
+  game.io.clearScreen();
+  makeStagedOffers(game, kInvitations);
+  game.io.waitKey();
 }
 
 }  // namespace geekpath

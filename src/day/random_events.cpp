@@ -1,9 +1,12 @@
 #include "day/random_events.hpp"
 
+#include <algorithm>
 #include <cstdint>
 #include <iterator>
+#include <optional>
 #include <string_view>
 
+#include "core/stated_number.hpp"
 #include "core/wrapping.hpp"
 
 namespace geekpath {
@@ -40,77 +43,106 @@ constexpr std::int16_t kLateShiftLast = 13;
 constexpr std::int16_t kLateShift = 5;
 
 // One row of the events: the code, the condition that picks the row among the rows of
-// its code, the message (none when empty) and the effect.
+// its code, the message (none when empty), the money it adds or takes, and the rest of its
+// effect.
 struct EventRow {
   std::int16_t code;
-  bool (*applies)(const GameState&);
+  bool (*applies)(const GameState&) = always;
   std::string_view message;
-  void (*effect)(GameState&);
+  std::int32_t money = 0;
+  void (*effect)(GameState&) = nullptr;
 };
 
+// Code, condition, message, money, effect.
 constexpr EventRow kEvents[] = {
-    {0, always, "У вас полетела видеокартa", [](GameState& s) { s.gpuModel = 0; }},
-    {1, always, "У вас сгорел процессор", [](GameState& s) { s.cpuMhz = 0; }},
-    {2, always, "Время платить налоги", [](GameState& s) { subtractFrom(s.money, s.day); }},
-    {3, always, "Вы потеряли работу и репутацию",
-     [](GameState& s) {
-       s.job = 0;
-       s.dailyIncome = 0;
-       s.reputation = truncateTo<std::int32_t>(static_cast<double>(s.reputation) * 0.75);
-     }},
-    {4, [](const GameState& s) { return s.day <= 150; }, "У вас сломалась машина",
-     [](GameState& s) {
-       subtractFrom(s.money, 100);
-       subtractFrom(s.reputation, 50);
-     }},
-    {4, [](const GameState& s) { return s.day <= 250; }, "У вас сломалась Porshe",
-     [](GameState& s) {
-       subtractFrom(s.money, 300);
-       subtractFrom(s.reputation, 150);
-     }},
-    {4, always, "У вас сломалась Lamborghini",
-     [](GameState& s) {
-       subtractFrom(s.money, 1000);
-       subtractFrom(s.reputation, 500);
-     }},
-    {5, [](const GameState& s) { return s.day <= 200; }, "Время платить налоги",
-     [](GameState& s) { subtractFrom(s.money, multiplyWrap(4, s.day)); }},
-    {5, [](const GameState& s) { return s.money > 0; }, "Вас ограбили", [](GameState& s) { s.money = 0; }},
-    {5, always, "", [](GameState&) {}},
-    {6, always, "Все диски с играми потеряны", [](GameState& s) { s.gamesOwned = 0; }},
-    {7, [](const GameState& s) { return s.day <= 200; }, "У вас сломался монитор. Ремонт стоит 100$",
-     [](GameState& s) { subtractFrom(s.money, 100); }},
-    {7, [](const GameState& s) { return s.day <= 300; }, "У вас сломался монитор. Ремонт стоит 500$",
-     [](GameState& s) { subtractFrom(s.money, 500); }},
-    {7, always, "У вас сломался монитор. Ремонт стоит 1500$", [](GameState& s) { subtractFrom(s.money, 1500); }},
-    {8, [](const GameState& s) { return s.day % 2 == 0; }, "Вы нашли 30$ в парке",
-     [](GameState& s) { addTo(s.money, 30); }},
-    {8, always, "Вы нашли 60$ в парке", [](GameState& s) { addTo(s.money, 60); }},
-    {9, always, "За усердную работу у вас повысилась зарплата",
-     [](GameState& s) { addTo(s.dailyIncome, s.dailyIncome / 4); }},
+    {.code = 0, .message = "У вас полетела видеокартa", .effect = [](GameState& s) { s.gpuModel = 0; }},
+    {.code = 1, .message = "У вас сгорел процессор", .effect = [](GameState& s) { s.cpuMhz = 0; }},
+    {.code = 2, .message = "Время платить налоги", .effect = [](GameState& s) { subtractFrom(s.money, s.day); }},
+    {.code = 3,
+     .message = "Вы потеряли работу и репутацию",
+     .effect =
+         [](GameState& s) {
+           s.job = 0;
+           s.dailyIncome = 0;
+           s.reputation = truncateTo<std::int32_t>(static_cast<double>(s.reputation) * 0.75);
+         }},
+    {.code = 4,
+     .applies = [](const GameState& s) { return s.day <= 150; },
+     .message = "У вас сломалась машина",
+     .money = -100,
+     .effect = [](GameState& s) { subtractFrom(s.reputation, 50); }},
+    {.code = 4,
+     .applies = [](const GameState& s) { return s.day <= 250; },
+     .message = "У вас сломалась Porshe",
+     .money = -300,
+     .effect = [](GameState& s) { subtractFrom(s.reputation, 150); }},
+    {.code = 4,
+     .message = "У вас сломалась Lamborghini",
+     .money = -1000,
+     .effect = [](GameState& s) { subtractFrom(s.reputation, 500); }},
+    {.code = 5,
+     .applies = [](const GameState& s) { return s.day <= 200; },
+     .message = "Время платить налоги",
+     .effect = [](GameState& s) { subtractFrom(s.money, multiplyWrap(4, s.day)); }},
+    {.code = 5,
+     .applies = [](const GameState& s) { return s.money > 0; },
+     .message = "Вас ограбили",
+     .effect = [](GameState& s) { s.money = 0; }},
+    {.code = 5, .message = ""},
+    {.code = 6, .message = "Все диски с играми потеряны", .effect = [](GameState& s) { s.gamesOwned = 0; }},
+    {.code = 7,
+     .applies = [](const GameState& s) { return s.day <= 200; },
+     .message = "У вас сломался монитор. Ремонт стоит 100$",
+     .money = -100},
+    {.code = 7,
+     .applies = [](const GameState& s) { return s.day <= 300; },
+     .message = "У вас сломался монитор. Ремонт стоит 500$",
+     .money = -500},
+    {.code = 7, .message = "У вас сломался монитор. Ремонт стоит 1500$", .money = -1500},
+    {.code = 8,
+     .applies = [](const GameState& s) { return s.day % 2 == 0; },
+     .message = "Вы нашли 30$ в парке",
+     .money = 30},
+    {.code = 8, .message = "Вы нашли 60$ в парке", .money = 60},
+    {.code = 9,
+     .message = "За усердную работу у вас повысилась зарплата",
+     .effect = [](GameState& s) { addTo(s.dailyIncome, s.dailyIncome / 4); }},
     // The prize is 500 and half the day, though the message names only the 500.
-    {10, always, "Вы выиграли кибер-турнир.деньги+500$",
-     [](GameState& s) {
-       addTo(s.money, 500 + s.day / 2);
-       addTo(s.reputation, 500);
-     }},
-    {11, always, "Вы купили новую машину и у вас повысилась репутация",
-     [](GameState& s) {
-       s.money /= 2;
-       addTo(s.reputation, s.money);
-     }},
+    {.code = 10,
+     .message = "Вы выиграли кибер-турнир.деньги+500$",
+     .money = 500,
+     .effect =
+         [](GameState& s) {
+           addTo(s.money, s.day / 2);
+           addTo(s.reputation, 500);
+         }},
+    {.code = 11,
+     .message = "Вы купили новую машину и у вас повысилась репутация",
+     .effect =
+         [](GameState& s) {
+           s.money /= 2;
+           addTo(s.reputation, s.money);
+         }},
     // The sum is taken in floating point; only the reputation's third is an integer division.
-    {12, always, "Вы выиграли в лотереи",
-     [](GameState& s) {
-       const std::int32_t reputationThird = s.reputation / 3;
-       const double sum = static_cast<double>(s.money) + 1.5 * static_cast<double>(s.day) +
-                          static_cast<double>(reputationThird);
-       s.money = truncateTo<std::int32_t>(sum);
-     }},
-    {13, [](const GameState& s) { return s.gamesOwned >= 10; }, "Вы нашли коробку из под диска, но без игры!",
-     [](GameState&) {}},
-    {13, always, "Вы нашли диск с игрой", [](GameState& s) { addTo(s.gamesOwned, 1); }},
+    {.code = 12,
+     .message = "Вы выиграли в лотереи",
+     .effect =
+         [](GameState& s) {
+           const std::int32_t reputationThird = s.reputation / 3;
+           const double sum = static_cast<double>(s.money) + 1.5 * static_cast<double>(s.day) +
+                              static_cast<double>(reputationThird);
+           s.money = truncateTo<std::int32_t>(sum);
+         }},
+    {.code = 13,
+     .applies = [](const GameState& s) { return s.gamesOwned >= 10; },
+     .message = "Вы нашли коробку из под диска, но без игры!"},
+    {.code = 13, .message = "Вы нашли диск с игрой", .effect = [](GameState& s) { addTo(s.gamesOwned, 1); }},
 };
+// A message that names a sum of money names the row's own.
+static_assert(std::all_of(std::begin(kEvents), std::end(kEvents), [](const EventRow& row) {
+  const std::optional<double> named = lastNumber(row.message);
+  return !named || *named == (row.money < 0 ? -row.money : row.money);
+}));
 
 // The position of the next event: the one after the last, from 0 again after the end of
 // the table (and from 0 should the cursor ever stand outside the table).
@@ -146,7 +178,8 @@ void randomEventScreen(Game& game) {
   for (const EventRow& row : kEvents) {
     if (row.code != code || !row.applies(s)) continue;
     if (!row.message.empty()) game.io.printLine(row.message);
-    row.effect(s);
+    addTo(s.money, row.money);
+    if (row.effect != nullptr) row.effect(s);
     break;
   }
   game.io.waitKey();

@@ -9,6 +9,8 @@
 
 #include "core/career.hpp"
 #include "core/encoding.hpp"
+#include "core/stated_number.hpp"
+#include "day/cheat_codes.hpp"
 #include "platform/platform.hpp"
 
 namespace geekpath {
@@ -35,20 +37,7 @@ constexpr std::string_view kCongratulations[] = {
     "\t Если вы желаете просмотреть пароли введите 1,для выхода 0",
 };
 constexpr std::int16_t kShowPasswords = 1;
-
-// The cheat codes, each group shown when the winner's money and reputation reach its bar.
-struct PasswordGroup {
-  std::int32_t minMoney;
-  std::int32_t minReputation;
-  std::array<std::string_view, 3> lines;  // empty lines are not printed
-};
-constexpr PasswordGroup kPasswordGroups[] = {
-    {.minMoney = 12000, .minReputation = INT32_MIN,
-     .lines = {"30517.+20000 денег", "4619.дополнительная заработная плата", "4637.лучший процессор и оперативная память"}},
-    {.minMoney = INT32_MIN, .minReputation = 12000,
-     .lines = {"5843.дополнительная крутость", "5861.лучший винтчестер и видеократа", ""}},
-    {.minMoney = 13500, .minReputation = 13000, .lines = {"4673.игра пройденa", "", ""}},
-};
+static_assert(firstNumber(kCongratulations[std::size(kCongratulations) - 1]) == kShowPasswords);
 
 // The word after the day count, by its last digit (the sign left aside).
 std::string_view dayWord(std::int32_t day) {
@@ -108,14 +97,8 @@ void victoryScreen(Game& game) {
 }
 
 void passwordsScreen(Game& game) {
-  const GameState& s = game.state;
   game.io.clearScreen();
-  for (const PasswordGroup& group : kPasswordGroups) {
-    if (s.money < group.minMoney || s.reputation < group.minReputation) continue;
-    for (const std::string_view line : group.lines) {
-      if (!line.empty()) game.io.printLine(line);
-    }
-  }
+  printCheatCodeList(game.io, game.state);
   game.io.waitKey();
 }
 

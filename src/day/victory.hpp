@@ -16,8 +16,8 @@ void victoryScreen(Game& game);
 void passwordsScreen(Game& game);
 // Appends the winner's record to the score file and flushes it to the disk; a file that
 // cannot be opened or written gets nothing (a record broken off is taken back), and
-// nothing is shown. A piece of a record left at the file's end by an earlier failure is
-// cut off first.
+// nothing is shown. What the file already holds is never changed: the record begins
+// with a line end of its own.
 void appendScoreRecord(const Game& game);
 // The points of the record: money times reputation over four times the day, exact in
 // 64 bits; 0 on day 0.

@@ -1,9 +1,13 @@
 #include "shell/startup.hpp"
 
+#include <algorithm>
+#include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 
 #include "core/real_text.hpp"
+#include "core/stated_number.hpp"
 #include "day/day_loop.hpp"
 #include "persistence/load_screen.hpp"
 #include "shell/art.hpp"
@@ -24,28 +28,27 @@ constexpr std::string_view kNotices[] = {
     "\t\t All rights reserved. Copying without permission is prohibited.",
 };
 
-constexpr std::string_view kMainMenu[] = {
-    "\t\t Новая игра \t\t 1",
-    "\t\t Загрузка игры \t\t 2",
-    "\t\t Опции \t\t\t 3",
-    "\t\t Авторы \t\t 4",
-    "\t\t Обучение \t\t 5",
-};
-
 struct MainMenuEntry {
+  std::string_view line;
   std::int16_t choice;
   void (*screen)(Game&);
 };
-constexpr MainMenuEntry kMainMenuEntries[] = {
-    {1, runDayLoop},
-    {2,
-     [](Game& game) {
-       if (loadScreen(game)) runDayLoop(game);
-     }},
-    {3, optionsScreen},
-    {4, authorsScreen},
-    {5, tutorialScreen},
+
+// Line, number typed, screen.
+constexpr MainMenuEntry kMainMenu[] = {
+    {.line = "\t\t Новая игра \t\t 1", .choice = 1, .screen = runDayLoop},
+    {.line = "\t\t Загрузка игры \t\t 2",
+     .choice = 2,
+     .screen =
+         [](Game& game) {
+           if (loadScreen(game)) runDayLoop(game);
+         }},
+    {.line = "\t\t Опции \t\t\t 3", .choice = 3, .screen = optionsScreen},
+    {.line = "\t\t Авторы \t\t 4", .choice = 4, .screen = authorsScreen},
+    {.line = "\t\t Обучение \t\t 5", .choice = 5, .screen = tutorialScreen},
 };
+static_assert(std::all_of(std::begin(kMainMenu), std::end(kMainMenu),
+                          [](const MainMenuEntry& entry) { return lastNumber(entry.line) == entry.choice; }));
 
 void printEmptyLines(ConsoleIo& io, int count) { io.printText(std::string(static_cast<std::size_t>(count), '\n')); }
 
@@ -77,15 +80,15 @@ void startUpScreens(Game& game) {
 void mainMenu(Game& game) {
   ConsoleIo& io = game.io;
   io.printLine();
-  for (const std::string_view entry : kMainMenu) {
-    io.printLine(entry);
+  for (const MainMenuEntry& entry : kMainMenu) {
+    io.printLine(entry.line);
     io.printLine();
   }
   io.printLine("\t\t\t\t\t\t\t\t version " + formatReal(kVersionNumber));
   std::int16_t choice = 0;
   io.readNumber(choice);
   io.clearScreen();
-  for (const MainMenuEntry& entry : kMainMenuEntries) {
+  for (const MainMenuEntry& entry : kMainMenu) {
     if (entry.choice == choice) entry.screen(game);
   }
 }

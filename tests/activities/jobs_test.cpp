@@ -288,7 +288,7 @@ TEST(Entrepreneurship, LeavingALoadedEntrepreneurshipLeavesNoJob) {
 }
 
 TEST(Entrepreneurship, FailedReadDoesNotRepeatTheLastVisitsAction) {
-  MemoryConsole io("1\nx\n\n");
+  MemoryConsole io("1\nx\n\ny\n\n");
   Game game(io);
   GameState& s = game.state;
   s.job = 10;
@@ -300,8 +300,12 @@ TEST(Entrepreneurship, FailedReadDoesNotRepeatTheLastVisitsAction) {
   jobScreen(game);
   EXPECT_EQ(s.smallClubs, 1);
   EXPECT_EQ(s.money, 800);
-  // The job list's own choice is untouched by the club screen.
-  EXPECT_EQ(game.screens.jobChoice, 0);
+  // The club screen's 1 is not the job list's kept choice: a failed read there grants nothing.
+  s.job = 3;
+  jobScreen(game);
+  EXPECT_EQ(s.job, 3);
+  EXPECT_EQ(testing::countOf(io.output(), "Вы получили новую работу"), 0u);
+  EXPECT_EQ(io.unreadInput(), "");
 }
 
 }  // namespace

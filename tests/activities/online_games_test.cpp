@@ -1,5 +1,6 @@
 // The online games: which games are listed and which are played, creating and growing
-// a character, its characteristics, selling it, and fights decided by the day.
+// a character, its characteristics, selling it, fights decided by the day, and the
+// daily upkeep.
 
 #include <gtest/gtest.h>
 
@@ -199,6 +200,26 @@ TEST(OnlineGames, VisitCostsEvenInDebt) {
   v.game.state.money = -195;
   onlineGamesScreen(v.game);
   EXPECT_EQ(v.game.state.money, -205);
+}
+
+TEST(OnlineGames, DailyUpkeepOfEachCharacter) {
+  GameState s;
+  onlineUpkeep(s);
+  EXPECT_EQ(s.money, 0);
+  s.onlineHero1 = 1;
+  onlineUpkeep(s);
+  EXPECT_EQ(s.onlineHero1, 2);
+  EXPECT_EQ(s.reputation, 10);
+  EXPECT_EQ(s.money, -30);
+  s.onlineHero2 = 5;
+  onlineUpkeep(s);
+  EXPECT_EQ(s.onlineHero1, 3);
+  EXPECT_EQ(s.onlineHero2, 6);
+  EXPECT_EQ(s.reputation, 40);
+  EXPECT_EQ(s.money, -95);
+  s.onlineHero1 = INT16_MAX;  // the 16-bit level wraps, and the character then rests
+  onlineUpkeep(s);
+  EXPECT_EQ(s.onlineHero1, INT16_MIN);
 }
 
 }  // namespace

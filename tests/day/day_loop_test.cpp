@@ -1,11 +1,12 @@
 // The day loop: schedules, the status panel and day menu, rest days, the quit
-// confirmation, cheat codes, defeat, online upkeep and the end-of-day counters.
+// confirmation, cheat codes, defeat, and the end-of-day counters.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "core/memory_console.hpp"
+#include "day/cheat_codes.hpp"
 #include "day/day_loop.hpp"
 #include "day/press.hpp"
 #include "support/screen_text.hpp"
@@ -247,8 +248,8 @@ TEST(DayLoop, FailedReadRepeatsThePreviousChoice) {
 TEST(CheatCodes, Effects) {
   const auto apply = [](std::int32_t code) {
     GameState s;
-    s.dayMenuChoice = code;
-    applyCheatCode(s);
+    s.lastDayAnswer = code;
+    applyLastDayAnswerAsCheatCode(s);
     return s;
   };
   EXPECT_EQ(apply(30517).money, 20000);
@@ -277,8 +278,8 @@ TEST(CheatCodes, Effects) {
 TEST(CheatCodes, MoneyWrapsLikeA32BitField) {
   GameState s;
   s.money = INT32_MAX - 5;
-  s.dayMenuChoice = 30517;
-  applyCheatCode(s);
+  s.lastDayAnswer = 30517;
+  applyLastDayAnswerAsCheatCode(s);
   EXPECT_EQ(s.money, INT32_MIN + 19994);
 }
 
@@ -306,26 +307,6 @@ TEST(PressDue, ThresholdsByLevel) {
   EXPECT_FALSE(pressDue(done));
   done.pressLevel = -1;
   EXPECT_FALSE(pressDue(done));
-}
-
-TEST(OnlineUpkeep, EachCharacterGrowsAndCosts) {
-  GameState s;
-  onlineUpkeep(s);
-  EXPECT_EQ(s.money, 0);
-  s.onlineHero1 = 1;
-  onlineUpkeep(s);
-  EXPECT_EQ(s.onlineHero1, 2);
-  EXPECT_EQ(s.reputation, 10);
-  EXPECT_EQ(s.money, -30);
-  s.onlineHero2 = 5;
-  onlineUpkeep(s);
-  EXPECT_EQ(s.onlineHero1, 3);
-  EXPECT_EQ(s.onlineHero2, 6);
-  EXPECT_EQ(s.reputation, 40);
-  EXPECT_EQ(s.money, -95);
-  s.onlineHero1 = INT16_MAX;  // the 16-bit level wraps, and the character then rests
-  onlineUpkeep(s);
-  EXPECT_EQ(s.onlineHero1, INT16_MIN);
 }
 
 TEST(Defeat, AtEachDebtTier) {

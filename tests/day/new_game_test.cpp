@@ -7,10 +7,12 @@
 #include <cstddef>
 #include <cstring>
 #include <optional>
+#include <string>
 
 #include "core/memory_console.hpp"
 #include "core/random.hpp"
 #include "day/new_game.hpp"
+#include "support/files.hpp"
 #include "support/screen_text.hpp"
 
 namespace geekpath {
@@ -84,7 +86,12 @@ TEST(RollEventTables, EveryEntryOfTheTablesComesFromItsOwnDraw) {
 }
 
 TEST(StartingBonus, MenuAndEachChoice) {
-  const std::string& menu = testing::kBonusMenu;
+  // The menu as a recorded new game shows it, between two screen clears.
+  const std::string recorded = testing::readFile(GEEKPATH_SESSIONS_DIR "/new-game-bonus-1-money/expected-output");
+  const std::size_t start = recorded.find(testing::kClear + "\t\tВыберите") + testing::kClear.size();
+  const std::size_t end = recorded.find("\n" + testing::kClear, start) + 1;
+  ASSERT_GT(end, start);
+  const std::string menu = recorded.substr(start, end - start);
   struct Case {
     const char* input;
     GameState expected;

@@ -61,31 +61,6 @@ inline std::string startingPanel(int money, int day, int reputation = 0, int hdd
   return plainPanel(v);
 }
 
-// The day menu before day 20, below 50 reputation, with fewer than 10 games played
-// through, for an employee.
-inline const std::string kEarlyDayMenu = lines({
-    "1.Мир Железа \t\t\t 1",
-    "2.Территория игр \t\t 2",
-    "3.Выбор работы \t\t\t 3",
-    "4.Прохождение игр \t\t 4",
-    "5.Лотерея \t\t\t 5",
-    "6.Хакерская атака \t\t 6",
-    "8.Конец дня \t\t\t 8",
-    "10.Сохранение \t\t\t 10",
-});
-
-inline const std::string kBonusMenu = lines({
-    "\t\tВыберите началрный бонус",
-    "\t1.Деньги",
-    "\t2.Репутация",
-    "Детали:",
-    "\t3.Процессор",
-    "\t4.Видеокарта",
-    "\t5.Оперативная память",
-    "\t6.Винтчестер",
-    "\t7.DVD-ROM",
-});
-
 // How many times needle occurs in haystack.
 inline std::size_t countOf(std::string_view haystack, std::string_view needle) {
   std::size_t n = 0;
