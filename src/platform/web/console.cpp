@@ -47,24 +47,29 @@ EM_JS(void, hostWrite, (const char* bytes, int size), {
 
 // The most one host call is handed or asked for.
 constexpr std::size_t kMaxChunk = std::size_t{1} << 30;
+// The host's codes of readKey besides a byte.
+constexpr int kTimedOut = -1;
+constexpr int kExtendedKey = 0x100;
 
-class WebConsole final : public StreamConsole {
+class WebDevice final : public ConsoleDevice {
  public:
-  WebConsole() : StreamConsole(TextCodec::utf8()), keyboard_(hostHasKeyboard() != 0) {}
-  ~WebConsole() override { flush(); }
-  WebConsole(const WebConsole&) = delete;
-  WebConsole& operator=(const WebConsole&) = delete;
+  WebDevice() : keyboard_(hostHasKeyboard() != 0) {}
 
- protected:
   std::size_t readInput(char* buffer, std::size_t size) override {
     const int got = hostReadInput(buffer, static_cast<int>(std::min(size, kMaxChunk)));
     return got > 0 ? static_cast<std::size_t>(got) : 0;
   }
   [[nodiscard]] bool hasKeyboard() const override { return keyboard_; }
-  int readKeyboard(int timeoutMs) override {
+  KeyboardRead readKeyboard(int timeoutMs, std::string& keys) override {
     const int key = hostReadKey(timeoutMs);
-    const bool known = (key >= 0 && key <= 0xFF) || key == kExtendedKey || key == kTimedOut;
-    return known ? key : kKeyboardEnded;
+    if (key == kTimedOut) return KeyboardRead::TimedOut;
+    if (key == kExtendedKey) {
+      keys += "\x1b[~";  // a key without a character, as the escape sequence of a terminal's key
+      return KeyboardRead::WholeKeys;
+    }
+    if (key < 0 || key > 0xFF) return KeyboardRead::Ended;
+    keys += static_cast<char>(key);
+    return KeyboardRead::Bytes;
   }
   void writeOutput(std::string_view bytes) override {
     while (!bytes.empty()) {
@@ -83,7 +88,9 @@ class WebConsole final : public StreamConsole {
 namespace platform {
 
 // The page is a UTF-8 terminal, and so is the Node.js runner's output.
-std::unique_ptr<StreamConsole> openConsole() { return std::make_unique<WebConsole>(); }
+std::unique_ptr<ConsoleIo> openConsole() {
+  return std::make_unique<ConsoleIo>(std::make_unique<WebDevice>(), TextCodec::utf8(), TextCodec::utf8());
+}
 
 }  // namespace platform
 }  // namespace geekpath
