@@ -63,11 +63,11 @@ export function playRuns({ term, firstGame, storage, say, filesChanged, speech, 
     say('');
     if (runs++ > 0) term.reset();  // a new run starts on a clean terminal
     show('loading');
-    const pageConsole = terminalConsole(term, shown);
-    running = pageConsole;
-    const typed = term.onData((data) => pageConsole.type(data));
     const { host, instance } = nextGame;
     nextGame = null;
+    const pageConsole = terminalConsole(term, instance, shown);
+    running = pageConsole;
+    const typed = term.onData((data) => pageConsole.type(data));
     try {
       const write = (bytes) => {
         speech.heard(bytes);
