@@ -1,11 +1,14 @@
 // The console's number, nickname and key readers on arbitrary input bytes, on both kinds
-// of console: keys from the stream (a pipe) and keys from a keyboard of their own.
+// of console (keys from the stream, as through a pipe, and from a keyboard of their own),
+// and the key decoder alone on arbitrary bytes and pauses.
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
-#include <vector>
 
+#include "core/encoding.hpp"
+#include "core/key_decoder.hpp"
 #include "core/memory_console.hpp"
 
 namespace {
@@ -40,6 +43,36 @@ void exercise(geekpath::MemoryConsole& io, const std::uint8_t* data, std::size_t
   (void)io.output();
 }
 
+// Every byte goes into exactly one key, in order, whatever the bytes and the pauses
+// (0xFF stands for one): a byte is refused only by a key that it then follows, and a
+// finished key is no longer than the bytes taken since the last.
+void decodeKeys(geekpath::KeyDecoder& keys, const std::uint8_t* data, std::size_t size) {
+  std::size_t taken = 0;
+  const auto settle = [&] {
+    if (const std::optional<geekpath::Key> key = keys.take()) {
+      if (key->size == 0 || key->size > taken) __builtin_trap();
+      taken -= key->size;
+    }
+  };
+  for (std::size_t i = 0; i < size; ++i) {
+    if (data[i] == 0xFF) {
+      keys.timeout();
+      settle();
+      if (taken != 0 || keys.started()) __builtin_trap();
+      continue;
+    }
+    if (!keys.add(data[i])) {
+      settle();
+      if (keys.started() || !keys.add(data[i])) __builtin_trap();  // an idle decoder takes any byte
+    }
+    ++taken;
+    settle();
+  }
+  keys.timeout();
+  settle();
+  if (taken != 0) __builtin_trap();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -49,18 +82,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     exercise(pipe, data, size);
   }
   {
-    // Half the bytes as the stream, half as keyboard bursts split at every 0xFF byte.
+    // Half the bytes as the stream, half as the keyboard.
     const std::size_t half = size / 2;
-    std::vector<std::string> bursts(1);
-    for (std::size_t i = half; i < size; ++i) {
-      if (data[i] == 0xFF) {
-        bursts.emplace_back();
-      } else {
-        bursts.back() += static_cast<char>(data[i]);
-      }
-    }
-    geekpath::MemoryConsole terminal(bytes.substr(0, half), bursts);
+    geekpath::MemoryConsole terminal = geekpath::MemoryConsole::withKeyboard(bytes.substr(0, half), bytes.substr(half));
     exercise(terminal, data, size);
+  }
+  {
+    geekpath::KeyDecoder stream;
+    decodeKeys(stream, data, size);
+    const geekpath::TextCodec utf8 = geekpath::TextCodec::utf8();
+    geekpath::KeyDecoder keyboard(utf8);
+    decodeKeys(keyboard, data, size);
   }
   return 0;
 }

@@ -1,21 +1,42 @@
 // The game's console on the page: the terminal widget acts as a terminal in canonical mode
 // for the game's number and nickname reads (typed characters echoed, Backspace erasing one
-// character, Enter ending the line; the page has no end of input) and as a raw
-// keyboard for its key waits (one key, no echo; a key without a character, an escape
-// sequence, is an extended key). Keys typed ahead wait in order for whichever read comes,
-// and so does a line of text sent whole, which is one action of the player: at a line read
-// it is typed with one Enter, at a key wait it is one key.
+// character, Enter ending the line; the page has no end of input) and as a raw keyboard for
+// its key waits (one key, no echo, handed to the game as its bytes). Keys typed ahead wait
+// in order for whichever read comes, and so does a line of text sent whole, which is one
+// action of the player: at a line read it is typed with one Enter, at a key wait it is one
+// key.
 
-const EXTENDED_KEY = 0x100;
-const TIMED_OUT = -1;
-const ENDED = -2;
 const TAB_STOP = 8;
 
 const encoder = new TextEncoder();
+const decoder = new TextDecoder();
 
-// One unit per key: an escape sequence (ESC [ parameters, intermediates and a final byte,
-// or ESC O and one character), else one character.
-const KEYS = /\x1b\[[\x30-\x3f]*[\x20-\x2f]*[\x40-\x7e]|\x1bO[\s\S]|[\s\S]/gu;
+// Typed text cut into keys (each a character, or the escape sequence of a key without
+// one) by the game's own key decoder, which its build exports (src/shell/page_exports.cpp):
+// each byte offered in turn gives the size of the key it finishes, or 0. The end of the
+// text ends the key under way, as a pause would: the widget hands over each key whole.
+function cutIntoKeys(game, text) {
+  const bytes = encoder.encode(text);
+  const keys = [];
+  let start = 0;
+  const take = (size) => {
+    keys.push(decoder.decode(bytes.subarray(start, start + size)));
+    start += size;
+  };
+  for (let at = 0; at < bytes.length;) {
+    const size = game._geekpath_key_add(bytes[at]);
+    if (size === 0) {
+      at += 1;
+    } else {
+      take(size);
+      at = start;  // a byte that the key before it left out begins the next
+    }
+  }
+  const rest = game._geekpath_key_end();
+  if (rest > 0) take(rest);
+  return keys;
+}
+
 // The columns a character takes in the widget, by its default Unicode tables: two for the
 // East Asian wide ones, none for controls, marks and format characters. A line takes
 // neither kind of the latter: the widget would act on a control (U+0090 starts a device
@@ -25,24 +46,26 @@ const WIDE = /[\u1100-\u115f\u2329\u232a\u2e80-\u303e\u3040-\ua4cf\uac00-\ud7a3\
 const NO_WIDTH = /[\p{Cc}\p{Cf}\p{Cs}\p{M}\u06de\u1160-\u11ff]/u;
 const columns = (character) => (NO_WIDTH.test(character) ? 0 : WIDE.test(character) ? 2 : 1);
 
-const isEscapeSequence = (key) => key.length > 1 && key[0] === '\x1b';
 const CONTROLS = /\p{Cc}/gu;
+const NOTHING = new Uint8Array(0);
 
 // The console calls of the game's host (see src/platform/web/console.cpp) on the terminal
-// term; type(text) hands it keys as the widget does, sendLine(text) a line of text whole;
-// end() closes the input. onWait(what) hears when the game starts waiting ('line' or
-// 'key') and when it goes on ('running').
-export function terminalConsole(term, onWait = () => {}) {
-  const keys = [];            // each a key, or { text } for a line sent whole
+// term, for the game (a promise of the instance of geekpath.js that runs); type(text)
+// hands it keys as the widget does, sendLine(text) a line of text whole; end() closes the
+// input. onWait(what) hears when the game starts waiting ('line' or 'key') and when it
+// goes on ('running').
+export function terminalConsole(term, game, onWait = () => {}) {
+  let keys = [];             // each a key, or { typed } typed text not yet cut into keys,
+                              // or { sent } for a line sent whole
+  let cut = null;            // cuts text into keys, once the game has loaded
   let line = [];             // the line being edited: each key and the columns it took
-  let unread = new Uint8Array(0);  // the rest of a finished line longer than a read
-  let waiting = null;        // the game's pending read: { line, resolve, maxBytes, column, timer }
+  let unread = NOTHING;      // the rest of a finished line longer than a read
+  let waiting = null;        // the game's pending read: { line, resolve, maxBytes, column }
   let ended = false;
 
   const answer = (value) => {
     const read = waiting;
     waiting = null;
-    clearTimeout(read.timer);
     onWait('running');
     read.resolve(value);
   };
@@ -82,26 +105,37 @@ export function terminalConsole(term, onWait = () => {}) {
   const pump = () => {
     while (waiting) {
       if (ended) {
-        answer(waiting.line ? new Uint8Array(0) : ENDED);
+        answer(NOTHING);
       } else if (keys.length === 0 || (waiting.line && waiting.column === undefined)) {
         return;
       } else if (typeof keys[0] === 'object') {
-        // A line sent whole: its keys and Enter at a line read, else its first key, or
-        // Enter for an empty line.
-        const { text } = keys.shift();
-        const typed = [...text.matchAll(KEYS)].map((match) => match[0]);
-        if (waiting.line) keys.unshift(...typed, '\r');
-        else keys.unshift(typed[0] ?? '\r');
+        if (!cut) return;
+        const { typed, sent } = keys.shift();
+        if (typed !== undefined) {
+          keys = [...cut(typed), ...keys];
+        } else {
+          // A line sent whole: its keys and Enter at a line read, else its first key, or
+          // Enter for an empty line.
+          const sentKeys = cut(sent);
+          if (waiting.line) keys = [...sentKeys, '\r', ...keys];
+          else keys.unshift(sentKeys[0] ?? '\r');
+        }
       } else if (waiting.line) {
         edit(keys.shift());
       } else {
         const key = keys.shift();
         if (key === '\x03') continue;  // Ctrl+C does nothing here
-        if (isEscapeSequence(key)) answer(EXTENDED_KEY);
-        else answer(key === '\r' ? 0x0a : encoder.encode(key)[0]);
+        // Enter is a line feed, as a terminal's input gives it.
+        answer(encoder.encode(key === '\r' ? '\n' : key).subarray(0, waiting.maxBytes));
       }
     }
   };
+
+  // A game that fails to load is the run's to report.
+  Promise.resolve(game).then((loaded) => {
+    cut = (text) => cutIntoKeys(loaded, text);
+    pump();
+  }, () => {});
 
   function end() {
     ended = true;
@@ -127,13 +161,13 @@ export function terminalConsole(term, onWait = () => {}) {
   return {
     type(text) {
       if (ended) return;
-      for (const match of text.matchAll(KEYS)) keys.push(match[0]);
+      keys.push({ typed: text });
       pump();
     },
     // The line holds no control keys: none of them can end a read on its way.
     sendLine(text) {
       if (ended) return;
-      keys.push({ text: text.replace(CONTROLS, '') });
+      keys.push({ sent: text.replace(CONTROLS, '') });
       pump();
     },
     end,
@@ -147,11 +181,8 @@ export function terminalConsole(term, onWait = () => {}) {
         }
         return wait({ line: true, maxBytes });
       },
-      readKey(timeoutMs) {
-        if (timeoutMs === 0 && keys.length === 0 && !ended) return TIMED_OUT;
-        const read = wait({ line: false });
-        if (waiting && timeoutMs >= 0) waiting.timer = setTimeout(() => answer(TIMED_OUT), timeoutMs);
-        return read;
+      readKey(maxBytes) {
+        return wait({ line: false, maxBytes });
       },
       write(bytes) {
         term.write(bytes.slice());

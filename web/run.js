@@ -35,11 +35,11 @@ export function gameRuns({ terminal, firstGame, files, onState, onOutput }) {
     if (running) return;
     if (runs++ > 0) term.reset();  // a new run starts on a clean terminal
     onState('loading');
-    const pageConsole = terminalConsole(term, onState);
-    running = pageConsole;
-    const typed = term.onData((data) => pageConsole.type(data));
     const { host, instance } = nextGame ?? loadGame();
     nextGame = null;
+    const pageConsole = terminalConsole(term, instance, onState);
+    running = pageConsole;
+    const typed = term.onData((data) => pageConsole.type(data));
     let stopped = null;
     try {
       const { readInput, readKey, write } = pageConsole.host;

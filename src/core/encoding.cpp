@@ -169,11 +169,6 @@ std::string normalisedCodeset(std::string_view codeset) {
   return name;
 }
 
-TextCodec::TextCodec(Kind kind) : kind_(kind) {}
-TextCodec::TextCodec(TextCodec&&) noexcept = default;
-TextCodec& TextCodec::operator=(TextCodec&&) noexcept = default;
-TextCodec::~TextCodec() = default;
-
 TextCodec TextCodec::forCodeset(std::string_view codeset, ForeignCodesetOpener open) {
   const std::string name = normalisedCodeset(codeset);
   if (name == "UTF8") return TextCodec(Kind::Utf8);
@@ -257,6 +252,29 @@ std::string TextCodec::toCp866(std::string_view typed, std::size_t maxChars) con
     }
   }
   return out;
+}
+
+TextCodec::Typed TextCodec::typedCharacter(std::string_view bytes) const {
+  if (bytes.empty()) return Typed::Partial;
+  switch (kind_) {
+    case Kind::Utf8: {
+      const auto lead = static_cast<unsigned char>(bytes.front());
+      const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                                 : lead >= 0xF0 && lead <= 0xF4                                  ? 4
+                                                                                                 : 1;
+      // The bytes before the last were each taken as a continuation already.
+      if (bytes.size() > 1 && (static_cast<unsigned char>(bytes.back()) & 0xC0u) != 0x80u) return Typed::CutShort;
+      return bytes.size() >= length ? Typed::Whole : Typed::Partial;
+    }
+    case Kind::Cp866:
+    case Kind::Cp1251:
+      return Typed::Whole;
+    case Kind::Foreign: {
+      std::string utf8;
+      return foreign_->toUtf8(bytes, utf8) || bytes.size() >= kLongestCharacter ? Typed::Whole : Typed::Partial;
+    }
+  }
+  return Typed::Whole;
 }
 
 }  // namespace geekpath

@@ -50,7 +50,7 @@ class ForeignCodeset {
 using ForeignCodesetOpener = std::unique_ptr<ForeignCodeset> (*)(std::string_view codeset);
 
 // The terminal's encoding, chosen from the locale's codeset name: output texts go from
-// UTF-8 into it, typed text comes from it into CP866.
+// UTF-8 into it, typed text comes from it into CP866. Copies share one converter.
 class TextCodec {
  public:
   enum class Kind { Utf8, Cp866, Cp1251, Foreign };
@@ -60,20 +60,24 @@ class TextCodec {
   [[nodiscard]] static TextCodec forCodeset(std::string_view codeset, ForeignCodesetOpener open = nullptr);
   [[nodiscard]] static TextCodec utf8() { return TextCodec(Kind::Utf8); }
 
-  TextCodec(TextCodec&&) noexcept;
-  TextCodec& operator=(TextCodec&&) noexcept;
-  ~TextCodec();
-
   [[nodiscard]] Kind kind() const { return kind_; }
   // Appends the UTF-8 text in the terminal's encoding.
   void appendFromUtf8(std::string& out, std::string_view utf8) const;
   // Typed text to CP866, keeping at most maxChars characters.
   [[nodiscard]] std::string toCp866(std::string_view typed, std::size_t maxChars) const;
 
+  // What bytes typed one after another make in this encoding: one whole character, the
+  // start of one, or a start that their last byte cuts short, as that byte cannot
+  // continue it (it begins the next character). A byte that begins no character is a
+  // whole one of its own; so is a start that is not whole after kLongestCharacter bytes.
+  enum class Typed : std::uint8_t { Whole, Partial, CutShort };
+  static constexpr std::size_t kLongestCharacter = 4;
+  [[nodiscard]] Typed typedCharacter(std::string_view bytes) const;
+
  private:
-  explicit TextCodec(Kind kind);
+  explicit TextCodec(Kind kind) : kind_(kind) {}
   Kind kind_;
-  std::unique_ptr<ForeignCodeset> foreign_;
+  std::shared_ptr<const ForeignCodeset> foreign_;
 };
 
 }  // namespace geekpath

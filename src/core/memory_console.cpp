@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace geekpath {
 namespace {
@@ -9,50 +10,65 @@ namespace {
 constexpr std::size_t kPiece = 5;
 }  // namespace
 
+class MemoryConsole::Device final : public ConsoleDevice {
+ public:
+  Device(std::string input, bool keyboard, std::string keys)
+      : input_(std::move(input)), keyboard_(keyboard), keys_(std::move(keys)) {}
+
+  std::size_t readInput(char* buffer, std::size_t size) override {
+    const std::size_t n = std::min({size, kPiece, input_.size() - inputPos_});
+    std::memcpy(buffer, input_.data() + inputPos_, n);
+    inputPos_ += n;
+    return n;
+  }
+  [[nodiscard]] bool hasKeyboard() const override { return keyboard_; }
+  KeyboardRead readKeyboard(int timeoutMs, std::string& keys) override {
+    if (keysPos_ == keys_.size()) return timeoutMs >= 0 ? KeyboardRead::TimedOut : KeyboardRead::Ended;
+    keys += keys_[keysPos_++];
+    return KeyboardRead::Bytes;
+  }
+  void writeOutput(std::string_view bytes) override { output_.append(bytes); }
+
+  [[nodiscard]] std::string_view unreadInput() const { return std::string_view(input_).substr(inputPos_); }
+  std::string& output() { return output_; }
+
+ private:
+  std::string input_;
+  std::size_t inputPos_ = 0;
+  bool keyboard_;
+  std::string keys_;
+  std::size_t keysPos_ = 0;
+  std::string output_;
+};
+
+MemoryConsole::MemoryConsole(std::unique_ptr<Device> device, const TextCodec& codec)
+    : ConsoleIo(std::move(device), codec, codec) {}
+
 MemoryConsole::MemoryConsole(std::string input)
-    : StreamConsole(TextCodec::utf8()), input_(std::move(input)) {}
+    : MemoryConsole(std::make_unique<Device>(std::move(input), false, ""), TextCodec::utf8()) {}
 
-MemoryConsole::MemoryConsole(std::string input, std::vector<std::string> keyBursts)
-    : StreamConsole(TextCodec::utf8()),
-      input_(std::move(input)),
-      keyboard_(true),
-      bursts_(std::move(keyBursts)) {}
+MemoryConsole::MemoryConsole(std::string input, const TextCodec& codec)
+    : MemoryConsole(std::make_unique<Device>(std::move(input), false, ""), codec) {}
 
-MemoryConsole::MemoryConsole(std::string input, TextCodec codec)
-    : StreamConsole(std::move(codec)), input_(std::move(input)) {}
+MemoryConsole MemoryConsole::withKeyboard(std::string input, std::string keys) {
+  return MemoryConsole(std::make_unique<Device>(std::move(input), true, std::move(keys)), TextCodec::utf8());
+}
+
+MemoryConsole::Device& MemoryConsole::memory() { return static_cast<Device&>(device()); }
+const MemoryConsole::Device& MemoryConsole::memory() const { return static_cast<const Device&>(device()); }
 
 const std::string& MemoryConsole::output() {
   flush();
-  return output_;
+  return memory().output();
 }
 
 void MemoryConsole::clearOutput() {
   flush();
-  output_.clear();
+  memory().output().clear();
 }
 
-std::size_t MemoryConsole::readInput(char* buffer, std::size_t size) {
-  const std::size_t n = std::min({size, kPiece, input_.size() - inputPos_});
-  std::memcpy(buffer, input_.data() + inputPos_, n);
-  inputPos_ += n;
-  return n;
-}
-
-int MemoryConsole::readKeyboard(int timeoutMs) {
-  while (burst_ < bursts_.size()) {
-    const std::string& keys = bursts_[burst_];
-    if (burstPos_ < keys.size() && (burstOpen_ || timeoutMs < 0)) {
-      burstOpen_ = true;
-      return static_cast<unsigned char>(keys[burstPos_++]);
-    }
-    if (burstPos_ < keys.size()) return kTimedOut;  // the next burst has not come yet
-    // This burst is used up: a timed read sees the pause, a blocking one the next burst.
-    ++burst_;
-    burstPos_ = 0;
-    burstOpen_ = false;
-    if (timeoutMs >= 0) return kTimedOut;
-  }
-  return timeoutMs >= 0 ? kTimedOut : kKeyboardEnded;
+std::string MemoryConsole::unreadInput() const {
+  return std::string(bufferedInput()) + std::string(memory().unreadInput());
 }
 
 }  // namespace geekpath

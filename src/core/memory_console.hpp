@@ -3,46 +3,34 @@
 // scripted input and its output can be compared byte for byte.
 
 #include <string>
-#include <vector>
 
 #include "core/console_io.hpp"
 
 namespace geekpath {
 
-class MemoryConsole final : public StreamConsole {
+class MemoryConsole final : public ConsoleIo {
  public:
   // Key waits take bytes of the same stream as numbers, as with a pipe.
   explicit MemoryConsole(std::string input);
-  // Key waits read a keyboard of their own, as on a terminal. The keys arrive in bursts:
-  // within a burst every byte is there at once; after a burst a timed read times out.
-  MemoryConsole(std::string input, std::vector<std::string> keyBursts);
-  // Output in the given terminal encoding instead of UTF-8; output() then gives its bytes.
-  MemoryConsole(std::string input, TextCodec codec);
+  // Output in the given terminal encoding instead of UTF-8, and input in it too; output()
+  // then gives its bytes.
+  MemoryConsole(std::string input, const TextCodec& codec);
+  // Key waits read a keyboard of their own, as on a terminal in UTF-8: the keys were all
+  // typed at once, and come a byte a read; after them the keyboard ends.
+  static MemoryConsole withKeyboard(std::string input, std::string keys);
 
   // Everything printed so far, in the console's encoding (UTF-8 unless given).
   [[nodiscard]] const std::string& output();
   // Forgets the output printed so far.
   void clearOutput();
   // The input that no read or key wait has taken yet.
-  [[nodiscard]] std::string unreadInput() const {
-    return std::string(bufferedInput()) + input_.substr(inputPos_);
-  }
-
- protected:
-  std::size_t readInput(char* buffer, std::size_t size) override;
-  [[nodiscard]] bool hasKeyboard() const override { return keyboard_; }
-  int readKeyboard(int timeoutMs) override;
-  void writeOutput(std::string_view bytes) override { output_.append(bytes); }
+  [[nodiscard]] std::string unreadInput() const;
 
  private:
-  std::string input_;
-  std::size_t inputPos_ = 0;
-  bool keyboard_ = false;
-  std::vector<std::string> bursts_;
-  std::size_t burst_ = 0;
-  std::size_t burstPos_ = 0;
-  bool burstOpen_ = false;
-  std::string output_;
+  class Device;
+  MemoryConsole(std::unique_ptr<Device> device, const TextCodec& codec);
+  Device& memory();
+  [[nodiscard]] const Device& memory() const;
 };
 
 }  // namespace geekpath

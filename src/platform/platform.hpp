@@ -22,7 +22,7 @@ namespace geekpath::platform {
 // terminal or console window when standard input is one. It takes the terminal's
 // encoding, ignores a closed output, and puts the terminal back as it found it on every
 // way out of the program.
-[[nodiscard]] std::unique_ptr<StreamConsole> openConsole();
+[[nodiscard]] std::unique_ptr<ConsoleIo> openConsole();
 
 // The converter of a codeset name without a table of our own; null when there is none.
 [[nodiscard]] std::unique_ptr<ForeignCodeset> openForeignCodeset(std::string_view codeset);

@@ -7,7 +7,7 @@
 #include "shell/startup.hpp"
 
 int main() {
-  const std::unique_ptr<geekpath::StreamConsole> console = geekpath::platform::openConsole();
+  const std::unique_ptr<geekpath::ConsoleIo> console = geekpath::platform::openConsole();
   geekpath::Game game(*console);
   geekpath::playGame(game);
   return 0;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -244,48 +245,58 @@ TEST(Victory, TwoVictoriesLeaveTwoRecords) {
   EXPECT_EQ(countOf(records[1], "\n"), 12u);
 }
 
-// A console that notes, at every key wait, whether the score file exists yet.
-class WatchingConsole final : public ConsoleIo {
+// A console device whose keyboard notes, at every key wait, whether the score file exists
+// yet; every key wait takes a key.
+class WatchingKeyboard final : public ConsoleDevice {
  public:
-  WatchingConsole(MemoryConsole& inner, std::string scores) : inner_(inner), scores_(std::move(scores)) {}
-  void printSlow(std::string_view utf8) override { inner_.printText(utf8); }
-  void waitKey() override {
-    fileAtKeyWait.push_back(testing::fileExists(scores_));
-    inner_.waitKey();
+  WatchingKeyboard(std::string input, std::string scores) : input_(std::move(input)), scores_(std::move(scores)) {}
+  std::size_t readInput(char* buffer, std::size_t size) override {
+    const std::size_t n = input_.copy(buffer, size);
+    input_.erase(0, n);
+    return n;
   }
-  void readNumber(std::int16_t& target) override { inner_.readNumber(target); }
-  void readNumber(std::int32_t& target) override { inner_.readNumber(target); }
-  void readLine(char* buffer, std::size_t capacity) override { inner_.readLine(buffer, capacity); }
+  [[nodiscard]] bool hasKeyboard() const override { return true; }
+  void beginKeyWait() override { fileAtKeyWait.push_back(testing::fileExists(scores_)); }
+  KeyboardRead readKeyboard(int /*timeoutMs*/, std::string& keys) override {
+    keys += 'k';
+    return KeyboardRead::WholeKeys;
+  }
+  void writeOutput(std::string_view bytes) override { output.append(bytes); }
   std::vector<bool> fileAtKeyWait;
+  std::string output;
 
  private:
-  MemoryConsole& inner_;
+  std::string input_;
   std::string scores_;
 };
 
 TEST(Victory, PasswordsComeBeforeTheRecord) {
   const ScratchFolder scratch;
   const std::string& folder = scratch.path;
-  MemoryConsole memory("1\n\n");
-  WatchingConsole io(memory, folder + "/SCORES.txt");
+  auto keyboard = std::make_unique<WatchingKeyboard>("1\n", folder + "/SCORES.txt");
+  const WatchingKeyboard& watched = *keyboard;
+  ConsoleIo io(std::move(keyboard), TextCodec::utf8(), TextCodec::utf8());
   Game game(io, folder);
   game.state = winner();
   victoryScreen(game);
-  EXPECT_EQ(memory.output(), kClear + kCongratulations + kClear + kMoneyCodes + kReputationCodes + kLastCode);
-  EXPECT_EQ(io.fileAtKeyWait, (std::vector<bool>{false, true}));
+  io.flush();
+  EXPECT_EQ(watched.output, kClear + kCongratulations + kClear + kMoneyCodes + kReputationCodes + kLastCode);
+  EXPECT_EQ(watched.fileAtKeyWait, (std::vector<bool>{false, true}));
 }
 
 TEST(Victory, AnyOtherAnswerWritesTheRecordWithoutTheCodes) {
-  for (const char* answer : {"0\n", "2\n", "x\n\n"}) {
+  for (const char* answer : {"0\n", "2\n", "x\n"}) {
     const ScratchFolder scratch;
     const std::string& folder = scratch.path;
-    MemoryConsole memory(answer);
-    WatchingConsole io(memory, folder + "/SCORES.txt");
+    auto keyboard = std::make_unique<WatchingKeyboard>(answer, folder + "/SCORES.txt");
+    const WatchingKeyboard& watched = *keyboard;
+    ConsoleIo io(std::move(keyboard), TextCodec::utf8(), TextCodec::utf8());
     Game game(io, folder);
     game.state = winner();
     victoryScreen(game);
-    EXPECT_EQ(memory.output(), kClear + kCongratulations) << answer;
-    EXPECT_EQ(io.fileAtKeyWait, (std::vector<bool>{true})) << answer;
+    io.flush();
+    EXPECT_EQ(watched.output, kClear + kCongratulations) << answer;
+    EXPECT_EQ(watched.fileAtKeyWait, (std::vector<bool>{true})) << answer;
   }
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include "support/files.hpp"
 #include "support/pty_session.hpp"
 
 namespace geekpath::testing {
@@ -48,6 +49,31 @@ TEST(Terminal, ShowsUtf8CyrillicUnderAUtf8Locale) {
   const PtySession::Exit exit = game.waitExit();
   EXPECT_TRUE(exit.exited);
   EXPECT_EQ(exit.status, 0);
+}
+
+TEST(Terminal, ACyrillicLetterAtAKeyWaitIsOneWholeKey) {
+  // Both bytes of the letter arrive at once, as a terminal sends them: the key wait takes
+  // them both, and the nickname typed next is saved as typed.
+  const std::string folder = makeScratchFolder();
+  PtySession game({.folder = folder});
+  ASSERT_TRUE(game.waitFor(kLoading));
+  game.send("д");
+  ASSERT_TRUE(game.waitFor(kNamePrompt));
+  game.send("ab\n");
+  for (const char* screen : {"Нажмите ENTER", "All rights reserved", "present"}) {
+    ASSERT_TRUE(game.waitFor(screen)) << screen;
+    game.send("\n");
+  }
+  ASSERT_TRUE(game.waitFor(" version 3"));
+  game.send("1\n");
+  ASSERT_TRUE(game.waitFor("Выберите началрный бонус"));
+  game.send("0\n");
+  ASSERT_TRUE(game.waitFor("10.Сохранение"));
+  game.send("10\n1\n");
+  ASSERT_TRUE(game.waitFor("Успешно сохранено"));
+  game.send("\x03");
+  game.waitExit();
+  EXPECT_EQ(readFile(folder + "/save1.sav").substr(0, 5), "ab;\r\n");
 }
 
 }  // namespace

@@ -19,8 +19,9 @@ namespace {
 using platform::posix::ignoreResult;
 
 // Signal handlers only note the signal in a pipe (and, for the signals that end the
-// program, put the terminal back at once); the console acts on the note when it next
-// waits or writes.
+// program, put the terminal back at once); the device acts on the note when it next
+// waits or writes. The output needs no flush then: it is flushed before every wait for
+// input, and a write under way finishes after a stop or ends with the program.
 int gSignalPipe[2] = {-1, -1};
 volatile std::sig_atomic_t gKeyModeActive = 0;
 termios gCookedMode{};
@@ -111,19 +112,16 @@ void setUpSignals() {
 
 }  // namespace
 
-TerminalConsole::TerminalConsole(TextCodec codec) : StreamConsole(std::move(codec)) {
+TerminalDevice::TerminalDevice() {
   terminal_ = isatty(STDIN_FILENO) == 1 && tcgetattr(STDIN_FILENO, &cookedMode_) == 0;
   gCookedMode = cookedMode_;
   setUpSignals();
   if (terminal_) setUpCrashSignals();
 }
 
-TerminalConsole::~TerminalConsole() {
-  flush();
-  leaveKeyMode();
-}
+TerminalDevice::~TerminalDevice() { leaveKeyMode(); }
 
-void TerminalConsole::enterKeyMode() {
+void TerminalDevice::enterKeyMode() {
   if (!terminal_) return;
   termios raw = cookedMode_;
   raw.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
@@ -133,25 +131,25 @@ void TerminalConsole::enterKeyMode() {
   tcsetattr(STDIN_FILENO, TCSANOW, &raw);
 }
 
-void TerminalConsole::leaveKeyMode() {
+void TerminalDevice::leaveKeyMode() {
   if (!terminal_ || !gKeyModeActive) return;
   tcsetattr(STDIN_FILENO, TCSANOW, &cookedMode_);
   gKeyModeActive = 0;
 }
 
-void TerminalConsole::beginKeyWait() {
+void TerminalDevice::beginKeyWait() {
   // The mode the player's terminal has now is the one every way out restores.
   if (terminal_ && tcgetattr(STDIN_FILENO, &cookedMode_) == 0) gCookedMode = cookedMode_;
   inKeyWait_ = true;
   enterKeyMode();
 }
 
-void TerminalConsole::endKeyWait() {
+void TerminalDevice::endKeyWait() {
   inKeyWait_ = false;
   leaveKeyMode();
 }
 
-void TerminalConsole::handleSignals() {
+void TerminalDevice::handleSignals() {
   unsigned char note = 0;
   while (read(gSignalPipe[0], &note, 1) == 1) {
     const int signalNumber = note;
@@ -164,7 +162,6 @@ void TerminalConsole::handleSignals() {
     if (signalNumber == SIGTSTP) {
       // Stop with the terminal in its normal mode; on resume take the key mode again.
       leaveKeyMode();
-      flush();
       std::signal(SIGTSTP, SIG_DFL);
       raise(SIGTSTP);
       installHandler(SIGTSTP);
@@ -177,13 +174,12 @@ void TerminalConsole::handleSignals() {
     }
     // SIGINT, SIGTERM, SIGQUIT: leave the terminal as it was and die of the signal.
     leaveKeyMode();
-    flush();
     std::signal(signalNumber, SIG_DFL);
     raise(signalNumber);
   }
 }
 
-bool TerminalConsole::waitReady(int fd, short events, int timeoutMs) {
+bool TerminalDevice::waitReady(int fd, short events, int timeoutMs) {
   for (;;) {
     pollfd fds[2] = {{fd, events, 0}, {gSignalPipe[0], POLLIN, 0}};
     const int ready = poll(fds, gSignalPipe[0] >= 0 ? 2 : 1, timeoutMs);
@@ -195,7 +191,7 @@ bool TerminalConsole::waitReady(int fd, short events, int timeoutMs) {
   }
 }
 
-std::size_t TerminalConsole::readInput(char* buffer, std::size_t size) {
+std::size_t TerminalDevice::readInput(char* buffer, std::size_t size) {
   for (;;) {
     if (hungUp_) return 0;
     waitReady(STDIN_FILENO, POLLIN, -1);
@@ -207,21 +203,27 @@ std::size_t TerminalConsole::readInput(char* buffer, std::size_t size) {
   }
 }
 
-int TerminalConsole::readKeyboard(int timeoutMs) {
+// One byte a read: what is typed after the key stays in the terminal for whichever read
+// comes next, a number read among them. The bytes of one character arrive together, so
+// the read of each after the first finds it there at once.
+ConsoleDevice::KeyboardRead TerminalDevice::readKeyboard(int timeoutMs, std::string& keys) {
   for (;;) {
-    if (hungUp_) return kKeyboardEnded;
+    if (hungUp_) return KeyboardRead::Ended;
     const bool ready = waitReady(STDIN_FILENO, POLLIN, timeoutMs);
-    if (hungUp_) return kKeyboardEnded;
-    if (!ready) return kTimedOut;
-    unsigned char byte = 0;
+    if (hungUp_) return KeyboardRead::Ended;
+    if (!ready) return KeyboardRead::TimedOut;
+    char byte = 0;
     const ssize_t got = read(STDIN_FILENO, &byte, 1);
-    if (got == 1) return byte;
+    if (got == 1) {
+      keys += byte;
+      return KeyboardRead::Bytes;
+    }
     if (got < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-    return kKeyboardEnded;
+    return KeyboardRead::Ended;
   }
 }
 
-void TerminalConsole::writeOutput(std::string_view bytes) {
+void TerminalDevice::writeOutput(std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t written = write(STDOUT_FILENO, bytes.data(), bytes.size());
     if (written > 0) {
@@ -238,9 +240,10 @@ void TerminalConsole::writeOutput(std::string_view bytes) {
 
 namespace platform {
 
-std::unique_ptr<StreamConsole> openConsole() {
+std::unique_ptr<ConsoleIo> openConsole() {
   std::setlocale(LC_CTYPE, "");
-  return std::make_unique<TerminalConsole>(TextCodec::forCodeset(nl_langinfo(CODESET), openForeignCodeset));
+  const TextCodec codec = TextCodec::forCodeset(nl_langinfo(CODESET), openForeignCodeset);
+  return std::make_unique<ConsoleIo>(std::make_unique<TerminalDevice>(), codec, codec);
 }
 
 }  // namespace platform

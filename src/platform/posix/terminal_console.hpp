@@ -4,24 +4,22 @@
 
 #include <termios.h>
 
-#include "core/console_io.hpp"
+#include "core/console_device.hpp"
 
 namespace geekpath {
 
-class TerminalConsole final : public StreamConsole {
+class TerminalDevice final : public ConsoleDevice {
  public:
-  // Takes the terminal's encoding from the codeset of the locale.
-  explicit TerminalConsole(TextCodec codec);
-  ~TerminalConsole() override;
-  TerminalConsole(const TerminalConsole&) = delete;
-  TerminalConsole& operator=(const TerminalConsole&) = delete;
+  TerminalDevice();
+  ~TerminalDevice() override;
+  TerminalDevice(const TerminalDevice&) = delete;
+  TerminalDevice& operator=(const TerminalDevice&) = delete;
 
- protected:
   std::size_t readInput(char* buffer, std::size_t size) override;
   [[nodiscard]] bool hasKeyboard() const override { return terminal_; }
   void beginKeyWait() override;
   void endKeyWait() override;
-  int readKeyboard(int timeoutMs) override;
+  KeyboardRead readKeyboard(int timeoutMs, std::string& keys) override;
   void writeOutput(std::string_view bytes) override;
 
  private:

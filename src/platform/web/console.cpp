@@ -12,10 +12,12 @@
 //                             than the input stream (a pipe)
 //   readInput(maxBytes)       at least one byte of input (the page: one finished line and
 //                             its LF); an empty array at the end of input
-//   readKey(timeoutMs)        one key: a byte 0..255, 256 for a key without a character,
-//                             -1 when timeoutMs (>= 0) passed first, -2 at the end of input
-//                             (readKeyboard's own codes); a page tells line editing from
-//                             a key wait by which of the two reads is waiting
+//   readKey(maxBytes)         the bytes of one whole key typed (a character in UTF-8, or
+//                             the escape sequence of a key without one), at most maxBytes
+//                             of them; an empty array at the end of input. The page cuts
+//                             typed text into keys with the game's own key decoder
+//                             (src/shell/page_exports.cpp), and tells line editing from a
+//                             key wait by which of the two reads is waiting
 //   write(bytes)              output bytes, UTF-8; the array is only lent for the call
 
 #include <emscripten.h>
@@ -38,7 +40,12 @@ EM_ASYNC_JS(int, hostReadInput, (char* buffer, int size), {
   return length;
 });
 
-EM_ASYNC_JS(int, hostReadKey, (int timeoutMs), { return await Module.geekpathHost.readKey(timeoutMs); });
+EM_ASYNC_JS(int, hostReadKey, (char* buffer, int size), {
+  const bytes = await Module.geekpathHost.readKey(size);
+  const length = Math.min(bytes.length, size);
+  HEAPU8.set(bytes.subarray(0, length), buffer);
+  return length;
+});
 
 EM_JS(void, hostWrite, (const char* bytes, int size), {
   Module.geekpathHost.write(HEAPU8.subarray(bytes, bytes + size));
@@ -47,24 +54,25 @@ EM_JS(void, hostWrite, (const char* bytes, int size), {
 
 // The most one host call is handed or asked for.
 constexpr std::size_t kMaxChunk = std::size_t{1} << 30;
+// The most bytes of one key: any escape sequence cut there is still one extended key.
+constexpr int kLongestKey = 64;
 
-class WebConsole final : public StreamConsole {
+class WebDevice final : public ConsoleDevice {
  public:
-  WebConsole() : StreamConsole(TextCodec::utf8()), keyboard_(hostHasKeyboard() != 0) {}
-  ~WebConsole() override { flush(); }
-  WebConsole(const WebConsole&) = delete;
-  WebConsole& operator=(const WebConsole&) = delete;
+  WebDevice() : keyboard_(hostHasKeyboard() != 0) {}
 
- protected:
   std::size_t readInput(char* buffer, std::size_t size) override {
     const int got = hostReadInput(buffer, static_cast<int>(std::min(size, kMaxChunk)));
     return got > 0 ? static_cast<std::size_t>(got) : 0;
   }
   [[nodiscard]] bool hasKeyboard() const override { return keyboard_; }
-  int readKeyboard(int timeoutMs) override {
-    const int key = hostReadKey(timeoutMs);
-    const bool known = (key >= 0 && key <= 0xFF) || key == kExtendedKey || key == kTimedOut;
-    return known ? key : kKeyboardEnded;
+  // The page hands whole keys, so a key never waits for more of its bytes.
+  KeyboardRead readKeyboard(int /*timeoutMs*/, std::string& keys) override {
+    char key[kLongestKey];
+    const int got = hostReadKey(key, kLongestKey);
+    if (got <= 0) return KeyboardRead::Ended;
+    keys.append(key, static_cast<std::size_t>(got));
+    return KeyboardRead::WholeKeys;
   }
   void writeOutput(std::string_view bytes) override {
     while (!bytes.empty()) {
@@ -83,7 +91,9 @@ class WebConsole final : public StreamConsole {
 namespace platform {
 
 // The page is a UTF-8 terminal, and so is the Node.js runner's output.
-std::unique_ptr<StreamConsole> openConsole() { return std::make_unique<WebConsole>(); }
+std::unique_ptr<ConsoleIo> openConsole() {
+  return std::make_unique<ConsoleIo>(std::make_unique<WebDevice>(), TextCodec::utf8(), TextCodec::utf8());
+}
 
 }  // namespace platform
 }  // namespace geekpath

@@ -126,7 +126,6 @@ function appendFile(name, bytes) {
 const host = {
   keyboard: false,
   readInput,
-  readKey: () => -2,
   write,
   readFile,
   replaceFile,

@@ -4,10 +4,11 @@
 //
 // To a console the texts go as UTF-16 (WriteConsoleW), so they show whatever the console's
 // code page; typed lines come back as UTF-16 (ReadConsoleW, the console's own line editing
-// with echo) and key waits read key events (ReadConsoleInputW, no echo). Redirected output
-// is CP866 when the OEM code page is 866 and UTF-8 otherwise, with bare LF line ends;
-// redirected input is the same byte stream in the same encoding. The console's modes and
-// code pages are never changed, and are put back as found on every way out.
+// with echo) and key waits read key events (ReadConsoleInputW, no echo), both handed on as
+// UTF-8. Redirected output is CP866 when the OEM code page is 866 and UTF-8 otherwise,
+// with bare LF line ends; redirected input is the same byte stream in the same encoding,
+// handed on as it is. The console's modes and code pages are never changed, and are put
+// back as found on every way out.
 
 #include <algorithm>
 #include <atomic>
@@ -26,9 +27,9 @@ using platform::windows::widen;
 
 // The status of a console program that Ctrl+C stopped.
 constexpr DWORD kControlCExit = 0xC000013A;
-// How long a console event waits for the main thread to end the program after its last
-// flush, before it ends the program itself (the main thread is then held in a read that
-// the event does not interrupt, with its output already flushed).
+// How long a console event waits for the main thread to end the program at its next read
+// (its output is flushed before every read), before it ends the program itself (the main
+// thread is then held in a read that the event does not interrupt).
 constexpr DWORD kEventGraceMs = 500;
 constexpr std::size_t kWideChunk = 4096;
 constexpr int kMaxInterruptedReads = 20;
@@ -60,7 +61,7 @@ void restoreConsole() {
 BOOL WINAPI onConsoleEvent(DWORD) {
   gEventCame = true;
   if (gConsoleEvent != nullptr) SetEvent(gConsoleEvent);
-  // The main thread flushes and ends at its next read or key wait, which comes at once.
+  // The main thread ends at its next read or key wait, which comes at once.
   Sleep(kEventGraceMs);
   restoreConsole();
   ExitProcess(kControlCExit);
@@ -86,55 +87,55 @@ bool isKeyWithoutCharacter(WORD key) {
          key == VK_INSERT || key == VK_DELETE || (key >= VK_F1 && key <= VK_F24);
 }
 
-class WindowsConsole final : public StreamConsole {
- public:
-  WindowsConsole(TextCodec codec, TextCodec typedCodec, bool cp866Stream)
-      : StreamConsole(std::move(codec)), typed_(std::move(typedCodec)), cp866Stream_(cp866Stream) {}
-  ~WindowsConsole() override {
-    flush();
-    restoreConsole();
-  }
-  WindowsConsole(const WindowsConsole&) = delete;
-  WindowsConsole& operator=(const WindowsConsole&) = delete;
+// A key without a character, as the escape sequence of a terminal's key. Which key it was
+// does not matter: a key wait does not tell keys apart.
+constexpr std::string_view kKeyWithoutCharacter = "\x1b[~";
 
- protected:
+class WindowsDevice final : public ConsoleDevice {
+ public:
+  WindowsDevice() = default;
+  ~WindowsDevice() override { restoreConsole(); }
+  WindowsDevice(const WindowsDevice&) = delete;
+  WindowsDevice& operator=(const WindowsDevice&) = delete;
+
   std::size_t readInput(char* buffer, std::size_t size) override {
     return gFound.inputIsConsole ? readConsoleLine(buffer, size) : readStream(buffer, size);
   }
   [[nodiscard]] bool hasKeyboard() const override { return gFound.inputIsConsole; }
-  int readKeyboard(int timeoutMs) override;
+  KeyboardRead readKeyboard(int timeoutMs, std::string& keys) override;
   void writeOutput(std::string_view bytes) override;
 
  private:
-  // Ends the program the way a console event asks, if one came: output flushed, console
-  // as found, the status of Ctrl+C.
-  void endIfEventCame() {
-    if (!gEventCame) return;
-    flush();
-    restoreConsole();
-    ExitProcess(kControlCExit);
-  }
-  // After a console read that failed or came back empty: a console event may be on its
-  // way (Ctrl+C interrupts the read before the handler runs). Ends the program if so.
-  void awaitEvent() {
-    WaitForSingleObject(gConsoleEvent, 100);
-    endIfEventCame();
-  }
   std::size_t readConsoleLine(char* buffer, std::size_t size);
   std::size_t readStream(char* buffer, std::size_t size);
-  void typedText(std::wstring_view wide, std::string& out);
+  // The UTF-8 of typed UTF-16 text. A character split between two reads or key events
+  // (a surrogate pair) waits for its second half.
+  std::string typedText(std::wstring_view wide);
 
-  TextCodec typed_;            // the encoding the byte stream carries; typed text goes into it
-  bool cp866Stream_;           // redirected input is CP866 while the codec is UTF-8
-  std::string typedBytes_;     // converted console input not yet handed over
+  std::string typedBytes_;     // typed console text not yet handed over
   bool consoleEnded_ = false;  // Ctrl+Z came
   int interruptedReads_ = 0;   // console line reads cut short in a row
   wchar_t highSurrogate_ = 0;  // the first half of a character split between two reads
-  std::deque<int> keys_;       // bytes (or extended keys) of key events not yet handed over
+  std::deque<std::string> keys_;  // keys of key events not yet handed over, one each
   std::string outputTail_;     // the start of a UTF-8 sequence the next write completes
 };
 
-void WindowsConsole::typedText(std::wstring_view wide, std::string& out) {
+// Ends the program the way a console event asks, if one came: console as found, the
+// status of Ctrl+C. The output has been flushed: this is called at reads only.
+void endIfEventCame() {
+  if (!gEventCame) return;
+  restoreConsole();
+  ExitProcess(kControlCExit);
+}
+
+// After a console read that failed or came back empty: a console event may be on its way
+// (Ctrl+C interrupts the read before the handler runs). Ends the program if so.
+void awaitEvent() {
+  WaitForSingleObject(gConsoleEvent, 100);
+  endIfEventCame();
+}
+
+std::string WindowsDevice::typedText(std::wstring_view wide) {
   std::wstring text;
   if (highSurrogate_ != 0) text += std::exchange(highSurrogate_, 0);
   text += wide;
@@ -142,10 +143,10 @@ void WindowsConsole::typedText(std::wstring_view wide, std::string& out) {
     highSurrogate_ = text.back();
     text.pop_back();
   }
-  typed_.appendFromUtf8(out, narrow(text));
+  return narrow(text);
 }
 
-std::size_t WindowsConsole::readConsoleLine(char* buffer, std::size_t size) {
+std::size_t WindowsDevice::readConsoleLine(char* buffer, std::size_t size) {
   while (typedBytes_.empty()) {
     if (consoleEnded_) return 0;
     endIfEventCame();
@@ -168,7 +169,7 @@ std::size_t WindowsConsole::readConsoleLine(char* buffer, std::size_t size) {
       line = line.substr(0, stop);
       consoleEnded_ = true;
     }
-    typedText(line, typedBytes_);
+    typedBytes_ += typedText(line);
   }
   const std::size_t n = std::min(size, typedBytes_.size());
   typedBytes_.copy(buffer, n);
@@ -176,23 +177,18 @@ std::size_t WindowsConsole::readConsoleLine(char* buffer, std::size_t size) {
   return n;
 }
 
-std::size_t WindowsConsole::readStream(char* buffer, std::size_t size) {
+std::size_t WindowsDevice::readStream(char* buffer, std::size_t size) {
   endIfEventCame();
   if (gFound.input == nullptr || gFound.input == INVALID_HANDLE_VALUE) return 0;
-  // CP866 bytes become UTF-8 for a UTF-8 codec: at most three bytes each.
-  const std::size_t want = cp866Stream_ ? std::max<std::size_t>(size / 3, 1) : size;
-  std::string raw(want, '\0');
   DWORD got = 0;
+  const auto want = static_cast<DWORD>(std::min<std::size_t>(size, 1u << 20));
   // A broken pipe, the end of a file and a read error all end the input.
-  if (ReadFile(gFound.input, raw.data(), static_cast<DWORD>(want), &got, nullptr) == 0 || got == 0) return 0;
-  raw.resize(got);
-  if (cp866Stream_) raw = cp866ToUtf8(raw);
-  const std::size_t n = std::min(size, raw.size());
-  raw.copy(buffer, n);
-  return n;
+  if (ReadFile(gFound.input, buffer, want, &got, nullptr) == 0) return 0;
+  return got;
 }
 
-int WindowsConsole::readKeyboard(int timeoutMs) {
+// One key a read, whole: the key events tell keys apart themselves.
+ConsoleDevice::KeyboardRead WindowsDevice::readKeyboard(int timeoutMs, std::string& keys) {
   const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs < 0 ? 0 : timeoutMs);
   while (keys_.empty()) {
     endIfEventCame();
@@ -204,36 +200,34 @@ int WindowsConsole::readKeyboard(int timeoutMs) {
     const HANDLE handles[2] = {gConsoleEvent, gFound.input};
     const DWORD ready = WaitForMultipleObjects(2, handles, FALSE, wait);
     if (ready == WAIT_OBJECT_0) endIfEventCame();
-    if (ready == WAIT_TIMEOUT) return kTimedOut;
-    if (ready != WAIT_OBJECT_0 + 1) return kKeyboardEnded;
+    if (ready == WAIT_TIMEOUT) return KeyboardRead::TimedOut;
+    if (ready != WAIT_OBJECT_0 + 1) return KeyboardRead::Ended;
     INPUT_RECORD record{};
     DWORD got = 0;
     if (ReadConsoleInputW(gFound.input, &record, 1, &got) == 0) {
       awaitEvent();
-      return kKeyboardEnded;
+      return KeyboardRead::Ended;
     }
     if (got == 0 || record.EventType != KEY_EVENT) continue;
     const KEY_EVENT_RECORD& key = record.Event.KeyEvent;
     // Key releases, and Shift, Ctrl or Alt (or any other key without a character) alone,
     // are no key press.
     if (key.bKeyDown == 0) continue;
-    const int repeat = key.wRepeatCount > 1 ? key.wRepeatCount : 1;
+    const std::size_t repeat = std::max<WORD>(key.wRepeatCount, 1);
+    std::string typed;
     if (key.uChar.UnicodeChar != 0) {
-      std::string bytes;
-      typedText(std::wstring_view(&key.uChar.UnicodeChar, 1), bytes);
-      for (int k = 0; k < repeat; ++k) {
-        for (const char c : bytes) keys_.push_back(static_cast<unsigned char>(c));
-      }
+      typed = typedText(std::wstring_view(&key.uChar.UnicodeChar, 1));
     } else if (isKeyWithoutCharacter(key.wVirtualKeyCode)) {
-      keys_.insert(keys_.end(), static_cast<std::size_t>(repeat), kExtendedKey);
+      typed = kKeyWithoutCharacter;
     }
+    if (!typed.empty()) keys_.insert(keys_.end(), repeat, typed);
   }
-  const int key = keys_.front();
+  keys += keys_.front();
   keys_.pop_front();
-  return key;
+  return KeyboardRead::WholeKeys;
 }
 
-void WindowsConsole::writeOutput(std::string_view bytes) {
+void WindowsDevice::writeOutput(std::string_view bytes) {
   if (gFound.output == nullptr || gFound.output == INVALID_HANDLE_VALUE) return;
   if (!gFound.outputIsConsole) {
     // A closed pipe or a full disk: the output is lost, the game goes on.
@@ -264,7 +258,7 @@ void WindowsConsole::writeOutput(std::string_view bytes) {
 
 namespace platform {
 
-std::unique_ptr<StreamConsole> openConsole() {
+std::unique_ptr<ConsoleIo> openConsole() {
   gFound.input = GetStdHandle(STD_INPUT_HANDLE);
   gFound.output = GetStdHandle(STD_OUTPUT_HANDLE);
   gFound.inputIsConsole = isConsole(gFound.input, gFound.inputMode);
@@ -274,13 +268,13 @@ std::unique_ptr<StreamConsole> openConsole() {
   if (gConsoleEvent == nullptr) gConsoleEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   SetConsoleCtrlHandler(onConsoleEvent, TRUE);
 
-  // A console takes the UTF-8 texts as UTF-16; a redirected stream carries CP866 where
-  // the OEM code page is 866, UTF-8 where it cannot show Cyrillic.
-  const bool oem866 = GetOEMCP() == 866;
-  const bool cp866Output = !gFound.outputIsConsole && oem866;
-  const auto codec = [&] { return cp866Output ? TextCodec::forCodeset("CP866") : TextCodec::utf8(); };
-  const bool cp866Stream = !gFound.inputIsConsole && oem866 && !cp866Output;
-  return std::make_unique<WindowsConsole>(codec(), codec(), cp866Stream);
+  // A console takes the UTF-8 texts as UTF-16 and gives typed text as UTF-8; a redirected
+  // stream carries CP866 where the OEM code page is 866, UTF-8 where it cannot show
+  // Cyrillic.
+  const TextCodec stream = GetOEMCP() == 866 ? TextCodec::forCodeset("CP866") : TextCodec::utf8();
+  return std::make_unique<ConsoleIo>(std::make_unique<WindowsDevice>(),
+                                     gFound.outputIsConsole ? TextCodec::utf8() : stream,
+                                     gFound.inputIsConsole ? TextCodec::utf8() : stream);
 }
 
 }  // namespace platform
