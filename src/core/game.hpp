@@ -4,7 +4,7 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
+#include <utility>
 
 #include "core/console_io.hpp"
 #include "core/game_state.hpp"
@@ -19,13 +19,9 @@ struct Game {
   GameState state;
   std::uint32_t randomSeed = 1;  // the generator's state; nothing ever reseeds it
   KeptChoices keptChoices;
-  // Where the save and score files live: the working directory unless a test says else.
+  // The folder of the save and score files: "" for the working folder, unless a test
+  // says else.
   std::string fileFolder;
-
-  [[nodiscard]] std::string filePath(std::string_view name) const {
-    if (fileFolder.empty()) return std::string(name);
-    return fileFolder + "/" + std::string(name);
-  }
 };
 
 }  // namespace geekpath

@@ -205,12 +205,12 @@ std::string slotFileName(std::int32_t slot) { return "save" + std::to_string(slo
 
 std::string readSlotBytes(const Game& game, std::int32_t slot) {
   if (slot < 1 || slot > kSlotCount) return {};
-  return platform::readFileHead(game.filePath(slotFileName(slot)), kMaxSaveFileBytes);
+  return platform::readFileHead(game.fileFolder, slotFileName(slot), kMaxSaveFileBytes);
 }
 
 bool writeSaveFile(const Game& game, std::int32_t slot) {
   if (slot < 1 || slot > kSlotCount) return false;
-  return platform::replaceFile(game.filePath(slotFileName(slot)), saveFileBytes(game.state));
+  return platform::replaceFile(game.fileFolder, slotFileName(slot), saveFileBytes(game.state));
 }
 
 void readSaveFile(Game& game, std::int32_t slot) { readSaveRecords(readSlotBytes(game, slot), game.state); }

@@ -42,9 +42,7 @@ bool writeAll(FileId file, std::string_view bytes) {
   return true;
 }
 
-}  // namespace
-
-std::string readFileHead(const std::string& path, std::size_t maxBytes) {
+std::string readHead(const std::string& path, std::size_t maxBytes) {
   std::string bytes;
   const OpenFile file(fileCalls.open(path, OpenFor::reading));
   // Only a regular file is read: a pipe in a save's place would keep the game waiting.
@@ -62,7 +60,7 @@ std::string readFileHead(const std::string& path, std::size_t maxBytes) {
   return bytes;
 }
 
-bool replaceFile(const std::string& path, std::string_view bytes) {
+bool replace(const std::string& path, std::string_view bytes) {
   const std::string temporary = path + ".tmp";
   fileCalls.remove(temporary);  // the leftover of a replacement cut short, if any
   OpenFile file(fileCalls.open(temporary, OpenFor::creatingNew));
@@ -75,7 +73,7 @@ bool replaceFile(const std::string& path, std::string_view bytes) {
   return false;
 }
 
-bool appendToFile(const std::string& path, std::string_view record) {
+bool append(const std::string& path, std::string_view record) {
   const OpenFile file(fileCalls.open(path, OpenFor::appending));
   std::uint64_t size = 0;
   if (!file.valid() || !fileCalls.size(file.get(), size)) return false;
@@ -88,6 +86,20 @@ bool appendToFile(const std::string& path, std::string_view record) {
   // they stay, and the next record starts on a line of its own all the same.
   fileCalls.truncate(file.get(), path, size);
   return false;
+}
+
+}  // namespace
+
+std::string readFileHead(std::string_view folder, std::string_view name, std::size_t maxBytes) {
+  return readHead(filePath(folder, name), maxBytes);
+}
+
+bool replaceFile(std::string_view folder, std::string_view name, std::string_view bytes) {
+  return replace(filePath(folder, name), bytes);
+}
+
+bool appendToFile(std::string_view folder, std::string_view name, std::string_view record) {
+  return append(filePath(folder, name), record);
 }
 
 }  // namespace geekpath::platform

@@ -27,23 +27,32 @@ namespace geekpath::platform {
 // The converter of a codeset name without a table of our own; null when there is none.
 [[nodiscard]] std::unique_ptr<ForeignCodeset> openForeignCodeset(std::string_view codeset);
 
-// At most maxBytes of the file at path, from its start; empty when there is no readable
-// regular file there, or when a read fails part of the way. Never blocks, not even on a
-// FIFO.
-[[nodiscard]] std::string readFileHead(const std::string& path, std::size_t maxBytes);
+// The game's files are named within a folder: a path of the system, or "" for the
+// working folder. The path of the file name in folder.
+[[nodiscard]] inline std::string filePath(std::string_view folder, std::string_view name) {
+  std::string path(folder);
+  if (!path.empty()) path += '/';
+  return path.append(name);
+}
 
-// Replaces the file at path with bytes, whole or not at all: they go to path + ".tmp"
-// (a leftover of an interrupted replacement is removed first), are flushed to the disk
-// and take the file's place in one step. False when that failed; the old file is then
+// At most maxBytes of the file name in folder, from its start; empty when there is no
+// readable regular file there, or when a read fails part of the way. Never blocks, not
+// even on a FIFO.
+[[nodiscard]] std::string readFileHead(std::string_view folder, std::string_view name, std::size_t maxBytes);
+
+// Replaces the file name in folder with bytes, whole or not at all, and durably: on a
+// system with files to open they go to a temporary file beside it, name + ".tmp" (a
+// leftover of an interrupted replacement is removed first), are flushed to the disk and
+// take the file's place in one step. False when that failed; the old file is then
 // untouched and the temporary file gone.
-[[nodiscard]] bool replaceFile(const std::string& path, std::string_view bytes);
+[[nodiscard]] bool replaceFile(std::string_view folder, std::string_view name, std::string_view bytes);
 
-// Appends a record to a file of records at path, creating it, in one write, and flushes
-// it to the disk. A write that went only part of the way, or a flush that failed, is
-// taken back; nothing that stood in the file before is ever changed or removed: the
+// Appends a record to the file of records name in folder, creating it, in one write, and
+// flushes it to the disk. A write that went only part of the way, or a flush that failed,
+// is taken back; nothing that stood in the file before is ever changed or removed: the
 // record follows whatever the file holds. False when the record was not appended whole
 // and flushed.
-bool appendToFile(const std::string& path, std::string_view record);
+bool appendToFile(std::string_view folder, std::string_view name, std::string_view record);
 
 // The line end of the system's text files.
 #if defined(_WIN32)

@@ -19,6 +19,7 @@ namespace geekpath {
 namespace {
 
 using testing::countOf;
+using testing::gameFile;
 using testing::kClear;
 using testing::lines;
 using testing::makeScratchFolder;
@@ -81,7 +82,7 @@ TEST(LoadScreen, LoadsTheSlotAndTheDayLoopSkipsTheBonus) {
   for (const Case c : {Case{0, 10}, Case{3, 30}, Case{7, 250}, Case{10, 340}}) {
     MemoryConsole io("2\n");  // the input ends at the first day menu
     Game game(io, makeScratchFolder());
-    writeFile(game.filePath("save2.sav"), handMadeFile("loaded", 3, c.job));
+    writeFile(gameFile(game, "save2.sav"), handMadeFile("loaded", 3, c.job));
     ASSERT_TRUE(loadScreen(game));
     EXPECT_THROW(runDayLoop(game), EndOfInput);
 
@@ -123,7 +124,7 @@ TEST(LoadScreen, LoadedNicknameChoosesTheEventTable) {
     MemoryConsole io("1\n");
     Game game(io, makeScratchFolder());
     game.state.playerName = {'x', 'h'};  // the nickname typed at start-up does not count
-    writeFile(game.filePath("save1.sav"), handMadeFile(c.name, 1, 1));
+    writeFile(gameFile(game, "save1.sav"), handMadeFile(c.name, 1, 1));
     ASSERT_TRUE(loadScreen(game));
     EXPECT_THROW(runDayLoop(game), EndOfInput);
     const GameState& s = game.state;
@@ -139,7 +140,7 @@ TEST(LoadScreen, SlotOutsideOneToFiveRefused) {
   for (const char* input : {"9\n", "0\n", "6\n", "-1\n", "abc\n\n"}) {
     MemoryConsole io(input);
     Game game(io, makeScratchFolder());
-    writeFile(game.filePath("save1.sav"), handMadeFile("other", 4, 3));
+    writeFile(gameFile(game, "save1.sav"), handMadeFile("other", 4, 3));
     EXPECT_FALSE(loadScreen(game));
     EXPECT_EQ(io.output().substr(io.output().find("Выберите")),
               lines({"Выберите слот для загрузки:", "Ошибка загрузки"}))

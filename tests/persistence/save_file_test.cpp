@@ -23,6 +23,7 @@ namespace geekpath {
 namespace {
 
 using testing::fileExists;
+using testing::gameFile;
 using testing::makeScratchFolder;
 using testing::readFile;
 using testing::writeFile;
@@ -103,10 +104,10 @@ TEST(SaveWriter, DayOneOfANewGameWithoutBonus) {
   Game game(io, makeScratchFolder());
   setName(game.state, "nick");
   ASSERT_TRUE(writeSaveFile(game, 1));
-  EXPECT_EQ(readFile(game.filePath("save1.sav")),
+  EXPECT_EQ(readFile(gameFile(game, "save1.sav")),
             "nick;\r\n1;\r\n0;\r\n0;\r\n500;\r\n3600;\r\n0.125;\r\n10;\r\n1;\r\n" +
                 fileOf(std::vector<std::string>(17, "0")));
-  EXPECT_FALSE(fileExists(game.filePath("save1.sav.tmp")));
+  EXPECT_FALSE(fileExists(gameFile(game, "save1.sav.tmp")));
 }
 
 TEST(SaveWriter, EveryRecordInTheFilesOrder) {
@@ -137,10 +138,10 @@ TEST(SaveWriter, OccupiedSlotIsReplacedWhole) {
   MemoryConsole io("");
   Game game(io, makeScratchFolder());
   const std::string old = std::string(5000, 'x') + ";\r\n" + fileOf(unusualRecords());
-  writeFile(game.filePath("save4.sav"), old);
+  writeFile(gameFile(game, "save4.sav"), old);
   setName(game.state, "newer");
   ASSERT_TRUE(writeSaveFile(game, 4));
-  EXPECT_EQ(readFile(game.filePath("save4.sav")), saveFileBytes(game.state));
+  EXPECT_EQ(readFile(gameFile(game, "save4.sav")), saveFileBytes(game.state));
 }
 
 TEST(SaveWriter, FiveSlotsAreIndependent) {
@@ -157,7 +158,7 @@ TEST(SaveWriter, FiveSlotsAreIndependent) {
   ASSERT_TRUE(writeSaveFile(game, 3));
   written[2] = saveFileBytes(game.state);
   for (std::int32_t slot = 1; slot <= 5; ++slot) {
-    EXPECT_EQ(readFile(game.filePath(slotFileName(slot))), written[static_cast<std::size_t>(slot - 1)]) << slot;
+    EXPECT_EQ(readFile(gameFile(game, slotFileName(slot))), written[static_cast<std::size_t>(slot - 1)]) << slot;
   }
 }
 
@@ -182,14 +183,14 @@ TEST(SaveWriter, SlotOutsideOneToFiveWritesNothing) {
   Game game(io, makeScratchFolder());
   for (const std::int32_t slot : {0, 6, -1, 10}) EXPECT_FALSE(writeSaveFile(game, slot)) << slot;
   for (const char* name : {"save0.sav", "save6.sav", "save-1.sav", "save10.sav"}) {
-    EXPECT_FALSE(fileExists(game.filePath(name))) << name;
+    EXPECT_FALSE(fileExists(gameFile(game, name))) << name;
   }
 }
 
 // Every slot file as it was before the failed save.
 void expectSlotsUnchanged(const Game& game, const std::vector<std::string>& before) {
   for (std::int32_t slot = 1; slot <= 5; ++slot) {
-    EXPECT_EQ(readFile(game.filePath(slotFileName(slot))), before[static_cast<std::size_t>(slot - 1)]) << slot;
+    EXPECT_EQ(readFile(gameFile(game, slotFileName(slot))), before[static_cast<std::size_t>(slot - 1)]) << slot;
   }
 }
 
@@ -199,35 +200,35 @@ TEST(SaveWriterFaults, DirectoryInPlaceOfTheSlot) {
   std::vector<std::string> before;
   for (std::int32_t slot = 1; slot <= 5; ++slot) {
     before.push_back(slot == 2 ? "" : "old game " + std::to_string(slot));
-    if (slot != 2) writeFile(game.filePath(slotFileName(slot)), before.back());
+    if (slot != 2) writeFile(gameFile(game, slotFileName(slot)), before.back());
   }
-  ASSERT_TRUE(std::filesystem::create_directory(game.filePath("save2.sav")));
+  ASSERT_TRUE(std::filesystem::create_directory(gameFile(game, "save2.sav")));
   EXPECT_FALSE(writeSaveFile(game, 2));
-  EXPECT_TRUE(std::filesystem::is_directory(game.filePath("save2.sav")));
-  EXPECT_FALSE(fileExists(game.filePath("save2.sav.tmp")));
+  EXPECT_TRUE(std::filesystem::is_directory(gameFile(game, "save2.sav")));
+  EXPECT_FALSE(fileExists(gameFile(game, "save2.sav.tmp")));
   expectSlotsUnchanged(game, before);
 }
 
 TEST(SaveWriterFaults, TemporaryFileCannotBeCreated) {
   MemoryConsole io("");
   Game game(io, makeScratchFolder());
-  writeFile(game.filePath("save5.sav"), "old");
+  writeFile(gameFile(game, "save5.sav"), "old");
   // Something that is not ours in the temporary file's place is left alone.
-  ASSERT_TRUE(std::filesystem::create_directory(game.filePath("save5.sav.tmp")));
+  ASSERT_TRUE(std::filesystem::create_directory(gameFile(game, "save5.sav.tmp")));
   EXPECT_FALSE(writeSaveFile(game, 5));
-  EXPECT_EQ(readFile(game.filePath("save5.sav")), "old");
+  EXPECT_EQ(readFile(gameFile(game, "save5.sav")), "old");
 
-  Game nowhere(io, game.filePath("no-such-folder"));
+  Game nowhere(io, gameFile(game, "no-such-folder"));
   EXPECT_FALSE(writeSaveFile(nowhere, 1));
 }
 
 TEST(SaveWriterFaults, LeftoverTemporaryFileIsReplaced) {
   MemoryConsole io("");
   Game game(io, makeScratchFolder());
-  writeFile(game.filePath("save3.sav.tmp"), std::string(100, 'z'));
+  writeFile(gameFile(game, "save3.sav.tmp"), std::string(100, 'z'));
   ASSERT_TRUE(writeSaveFile(game, 3));
-  EXPECT_EQ(readFile(game.filePath("save3.sav")), saveFileBytes(game.state));
-  EXPECT_FALSE(fileExists(game.filePath("save3.sav.tmp")));
+  EXPECT_EQ(readFile(gameFile(game, "save3.sav")), saveFileBytes(game.state));
+  EXPECT_FALSE(fileExists(gameFile(game, "save3.sav.tmp")));
 }
 
 // ---- Reading ----
@@ -437,7 +438,7 @@ TEST(SaveReader, WhatCountsAsASaveFile) {
 TEST(SaveReader, EmptyFileAndMissingFile) {
   MemoryConsole io("");
   Game game(io, makeScratchFolder());
-  writeFile(game.filePath("save2.sav"), "");
+  writeFile(gameFile(game, "save2.sav"), "");
   for (const std::int32_t slot : {2, 3}) {  // empty, missing
     game.state = unusualState();
     readSaveFile(game, slot);
@@ -454,10 +455,10 @@ TEST(SaveReader, EmptyFileAndMissingFile) {
 TEST(SaveReader, SlotThatIsNoRegularFileReadsAsMissing) {
   MemoryConsole io("");
   Game game(io, makeScratchFolder());
-  ASSERT_TRUE(std::filesystem::create_directory(game.filePath("save1.sav")));
+  ASSERT_TRUE(std::filesystem::create_directory(gameFile(game, "save1.sav")));
   EXPECT_EQ(readSlotBytes(game, 1), "");
 #ifndef _WIN32
-  ASSERT_EQ(mkfifo(game.filePath("save2.sav").c_str(), 0644), 0);  // must not hang
+  ASSERT_EQ(mkfifo(gameFile(game, "save2.sav").c_str(), 0644), 0);  // must not hang
   EXPECT_EQ(readSlotBytes(game, 2), "");
 #endif
 }
@@ -465,7 +466,7 @@ TEST(SaveReader, SlotThatIsNoRegularFileReadsAsMissing) {
 TEST(SaveReader, OnlyTheFirstMebibyteOfAHugeFileIsRead) {
   MemoryConsole io("");
   Game game(io, makeScratchFolder());
-  writeFile(game.filePath("save1.sav"), std::string(kMaxSaveFileBytes, ' ') + fileOf(unusualRecords()));
+  writeFile(gameFile(game, "save1.sav"), std::string(kMaxSaveFileBytes, ' ') + fileOf(unusualRecords()));
   EXPECT_EQ(readSlotBytes(game, 1).size(), kMaxSaveFileBytes);
   readSaveFile(game, 1);
   EXPECT_EQ(nameOf(game.state), "");

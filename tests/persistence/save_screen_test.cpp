@@ -16,6 +16,7 @@ namespace geekpath {
 namespace {
 
 using testing::fileExists;
+using testing::gameFile;
 using testing::kClear;
 using testing::lines;
 using testing::makeScratchFolder;
@@ -55,11 +56,11 @@ TEST(SlotSummary, OrdinaryDamagedAndForeignFiles) {
   game.state.reputation = 45;
   ASSERT_TRUE(writeSaveFile(game, 1));
   // An older writer kept the ";" of the nickname: the day read meets "cd".
-  writeFile(game.filePath("save2.sav"), "ab;cd;\r\n7;\r\n100;\r\n20;\r\n");
+  writeFile(gameFile(game, "save2.sav"), "ab;cd;\r\n7;\r\n100;\r\n20;\r\n");
   // A nickname in Cyrillic, as CP866 bytes, with LF line ends.
-  writeFile(game.filePath("save3.sav"), "\xAF\xE0\xA8\xA2\xA5\xE2;\n12;\n-3;\n4;\n");
+  writeFile(gameFile(game, "save3.sav"), "\xAF\xE0\xA8\xA2\xA5\xE2;\n12;\n-3;\n4;\n");
   // Cut short after the money.
-  writeFile(game.filePath("save4.sav"), "x;5;\r\n-7");
+  writeFile(gameFile(game, "save4.sav"), "x;5;\r\n-7");
   printSlotSummaries(game);
   EXPECT_EQ(io.output(), slotLines(1, "nick", 1, -150, 45) + slotLines(2, "ab", 0, 0, 0) +
                              slotLines(3, "привет", 12, -3, 4) + slotLines(4, "x", 5, -7, 0) +
@@ -73,7 +74,7 @@ TEST(SaveScreen, SavesIntoTheChosenSlot) {
   game.state.day = 7;
   saveScreen(game);
   EXPECT_EQ(io.output(), kClear + emptySlots() + lines({"Выберите слот для сохранения:", "Успешно сохранено"}));
-  EXPECT_EQ(readFile(game.filePath("save3.sav")), saveFileBytes(game.state));
+  EXPECT_EQ(readFile(gameFile(game, "save3.sav")), saveFileBytes(game.state));
   EXPECT_EQ(io.unreadInput(), "");  // the line feed after 3 was the key press
 
   // The next visit shows the slot.
@@ -92,19 +93,19 @@ TEST(SaveScreen, SlotOutsideOneToFiveWritesNothing) {
     EXPECT_EQ(io.output(), kClear + emptySlots() + lines({"Выберите слот для сохранения:", "Ошибка сохранения"}))
         << input;
     EXPECT_EQ(io.unreadInput(), "") << input;
-    for (int slot = 0; slot <= 6; ++slot) EXPECT_FALSE(fileExists(game.filePath(slotFileName(slot)))) << input;
+    for (int slot = 0; slot <= 6; ++slot) EXPECT_FALSE(fileExists(gameFile(game, slotFileName(slot)))) << input;
   }
 }
 
 TEST(SaveScreen, SlotThatCannotBeWrittenSaysSo) {
   MemoryConsole io("1\n");
   Game game(io, makeScratchFolder());
-  ASSERT_TRUE(std::filesystem::create_directory(game.filePath("save1.sav")));
-  writeFile(game.filePath("save2.sav"), "keep;\r\n3;\r\n");
+  ASSERT_TRUE(std::filesystem::create_directory(gameFile(game, "save1.sav")));
+  writeFile(gameFile(game, "save2.sav"), "keep;\r\n3;\r\n");
   saveScreen(game);
   EXPECT_EQ(io.output(), kClear + slotsWith(2, slotLines(2, "keep", 3, 0, 0)) +
                              lines({"Выберите слот для сохранения:", "Ошибка сохранения"}));
-  EXPECT_EQ(readFile(game.filePath("save2.sav")), "keep;\r\n3;\r\n");
+  EXPECT_EQ(readFile(gameFile(game, "save2.sav")), "keep;\r\n3;\r\n");
 }
 
 }  // namespace

@@ -27,6 +27,7 @@ using platform::kNoFile;
 using platform::kSystemFileCalls;
 using platform::OpenFor;
 using testing::fileExists;
+using testing::gameFile;
 using testing::makeScratchFolder;
 using testing::readFile;
 using testing::writeFile;
@@ -131,7 +132,7 @@ TEST(FileFaults, FailedSaveSaysSoAndKeepsTheOldSlot) {
     MemoryConsole io("1\n");
     Game game(io, makeScratchFolder());
     game.state.day = 12;
-    writeFile(game.filePath("save1.sav"), oldSlot);
+    writeFile(gameFile(game, "save1.sav"), oldSlot);
     {
       const Injection injection(row.fault);
       saveScreen(game);
@@ -140,8 +141,8 @@ TEST(FileFaults, FailedSaveSaysSoAndKeepsTheOldSlot) {
     const std::string& screen = io.output();
     EXPECT_NE(screen.find(row.saved ? "Успешно сохранено" : "Ошибка сохранения"), std::string::npos);
     EXPECT_EQ(screen.find(row.saved ? "Ошибка сохранения" : "Успешно сохранено"), std::string::npos);
-    EXPECT_EQ(readFile(game.filePath("save1.sav")), row.saved ? saveFileBytes(game.state) : oldSlot);
-    EXPECT_FALSE(fileExists(game.filePath("save1.sav.tmp")));
+    EXPECT_EQ(readFile(gameFile(game, "save1.sav")), row.saved ? saveFileBytes(game.state) : oldSlot);
+    EXPECT_FALSE(fileExists(gameFile(game, "save1.sav.tmp")));
   }
 }
 

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/platform.hpp"
+
 namespace geekpath::testing {
 namespace {
 
@@ -54,5 +56,7 @@ bool fileExists(const std::string& path) {
   std::error_code error;
   return std::filesystem::exists(std::filesystem::symlink_status(path, error));
 }
+
+std::string gameFile(const Game& game, std::string_view name) { return platform::filePath(game.fileFolder, name); }
 
 }  // namespace geekpath::testing

@@ -2,8 +2,8 @@
 // in the browser's storage for the site, the Node.js runner in the working folder), and
 // each call is awaited, so a save is durable before the game says so.
 //
-// The host's file calls, each with a file name such as "save1.sav" (the game's files are
-// all in one folder):
+// The host's file calls, each with a file's path, a name such as "save1.sav" in the
+// game's folder:
 //   readFile(name, maxBytes)  at most maxBytes of the file from its start; null when there
 //                             is no such file
 //   replaceFile(name, bytes)  the file replaced whole or not at all, durable when it says
@@ -28,8 +28,8 @@ namespace {
 // NOLINTBEGIN: the bodies are JavaScript.
 // The bytes go into memory the game frees: *data points to them, and the result is their
 // count, or -1 when there is no file.
-EM_ASYNC_JS(int, hostReadFile, (const char* name, int maxBytes, char** data), {
-  const bytes = await Module.geekpathHost.readFile(UTF8ToString(name), maxBytes);
+EM_ASYNC_JS(int, hostReadFile, (const char* path, int maxBytes, char** data), {
+  const bytes = await Module.geekpathHost.readFile(UTF8ToString(path), maxBytes);
   if (!bytes) return -1;
   const length = Math.min(bytes.length, maxBytes);
   const copy = _malloc(Math.max(length, 1));
@@ -38,12 +38,12 @@ EM_ASYNC_JS(int, hostReadFile, (const char* name, int maxBytes, char** data), {
   return length;
 });
 
-EM_ASYNC_JS(int, hostReplaceFile, (const char* name, const char* bytes, int size), {
-  return await Module.geekpathHost.replaceFile(UTF8ToString(name), HEAPU8.subarray(bytes, bytes + size)) ? 1 : 0;
+EM_ASYNC_JS(int, hostReplaceFile, (const char* path, const char* bytes, int size), {
+  return await Module.geekpathHost.replaceFile(UTF8ToString(path), HEAPU8.subarray(bytes, bytes + size)) ? 1 : 0;
 });
 
-EM_ASYNC_JS(int, hostAppendFile, (const char* name, const char* bytes, int size), {
-  return await Module.geekpathHost.appendFile(UTF8ToString(name), HEAPU8.subarray(bytes, bytes + size)) ? 1 : 0;
+EM_ASYNC_JS(int, hostAppendFile, (const char* path, const char* bytes, int size), {
+  return await Module.geekpathHost.appendFile(UTF8ToString(path), HEAPU8.subarray(bytes, bytes + size)) ? 1 : 0;
 });
 // NOLINTEND
 
@@ -56,22 +56,23 @@ struct FreeBytes {
 
 }  // namespace
 
-std::string readFileHead(const std::string& path, std::size_t maxBytes) {
+std::string readFileHead(std::string_view folder, std::string_view name, std::size_t maxBytes) {
   char* data = nullptr;
+  const std::string path = filePath(folder, name);
   const int size = hostReadFile(path.c_str(), static_cast<int>(std::min(maxBytes, kMaxHostBytes)), &data);
   const std::unique_ptr<char, FreeBytes> owned(data);
   if (size <= 0) return {};
   return std::string(data, static_cast<std::size_t>(size));
 }
 
-bool replaceFile(const std::string& path, std::string_view bytes) {
+bool replaceFile(std::string_view folder, std::string_view name, std::string_view bytes) {
   if (bytes.size() > kMaxHostBytes) return false;
-  return hostReplaceFile(path.c_str(), bytes.data(), static_cast<int>(bytes.size())) != 0;
+  return hostReplaceFile(filePath(folder, name).c_str(), bytes.data(), static_cast<int>(bytes.size())) != 0;
 }
 
-bool appendToFile(const std::string& path, std::string_view record) {
+bool appendToFile(std::string_view folder, std::string_view name, std::string_view record) {
   if (record.size() > kMaxHostBytes) return false;
-  return hostAppendFile(path.c_str(), record.data(), static_cast<int>(record.size())) != 0;
+  return hostAppendFile(filePath(folder, name).c_str(), record.data(), static_cast<int>(record.size())) != 0;
 }
 
 }  // namespace geekpath::platform
