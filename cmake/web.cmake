@@ -9,6 +9,12 @@
 
 set(GEEKPATH_SITE_DIR ${CMAKE_BINARY_DIR}/site)
 
+# The calls the game makes on its host lead every program of the web platform, which
+# checks its host against them.
+set(GEEKPATH_HOST_CALLS ${PROJECT_SOURCE_DIR}/src/platform/web/host.js)
+target_link_options(geekpath_lib INTERFACE "SHELL:--pre-js ${GEEKPATH_HOST_CALLS}")
+set_property(TARGET geekpath_lib APPEND PROPERTY INTERFACE_LINK_DEPENDS ${GEEKPATH_HOST_CALLS})
+
 target_sources(geekpath PRIVATE ${PROJECT_SOURCE_DIR}/src/shell/page_exports.cpp)
 set_target_properties(geekpath PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${GEEKPATH_SITE_DIR})
 target_link_options(geekpath PRIVATE

@@ -7,18 +7,8 @@
 // stack while the host's promise is pending and resumes it with the result, so the
 // screens stay sequential.
 //
-// The host's console calls:
-//   keyboard                  whether key waits read keys of their own (the page) rather
-//                             than the input stream (a pipe)
-//   readInput(maxBytes)       at least one byte of input (the page: one finished line and
-//                             its LF); an empty array at the end of input
-//   readKey(maxBytes)         the bytes of one whole key typed (a character in UTF-8, or
-//                             the escape sequence of a key without one), at most maxBytes
-//                             of them; an empty array at the end of input. The page cuts
-//                             typed text into keys with the game's own key decoder
-//                             (src/shell/page_exports.cpp), and tells line editing from a
-//                             key wait by which of the two reads is waiting
-//   write(bytes)              output bytes, UTF-8; the array is only lent for the call
+// The host's console calls are declared in host.js, which the game checks its host
+// against when it opens the console, at its start.
 
 #include <emscripten.h>
 
@@ -31,6 +21,9 @@ namespace geekpath {
 namespace {
 
 // NOLINTBEGIN: the bodies are JavaScript.
+// Stops the game with an error that names a call the host lacks.
+EM_JS(void, checkHost, (), { geekpathCheckHost(Module.geekpathHost); });
+
 EM_JS(int, hostHasKeyboard, (), { return Module.geekpathHost.keyboard ? 1 : 0; });
 
 EM_ASYNC_JS(int, hostReadInput, (char* buffer, int size), {
@@ -92,6 +85,7 @@ namespace platform {
 
 // The page is a UTF-8 terminal, and so is the Node.js runner's output.
 std::unique_ptr<ConsoleIo> openConsole() {
+  checkHost();
   return std::make_unique<ConsoleIo>(std::make_unique<WebDevice>(), TextCodec::utf8(), TextCodec::utf8());
 }
 

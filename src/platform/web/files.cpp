@@ -1,17 +1,7 @@
 // The save and score files in a web page or under Node.js: the host keeps them (the page
 // in the browser's storage for the site, the Node.js runner in the working folder), and
-// each call is awaited, so a save is durable before the game says so.
-//
-// The host's file calls, each with a file's path, a name such as "save1.sav" in the
-// game's folder:
-//   readFile(name, maxBytes)  at most maxBytes of the file from its start; null when there
-//                             is no such file
-//   replaceFile(name, bytes)  the file replaced whole or not at all, durable when it says
-//                             true; on false the old file is as it was
-//   appendFile(name, bytes)   the bytes appended whole and durable after whatever the
-//                             file holds, or nothing appended
-// Any of them may answer with a promise. The arrays handed to the host are only lent for
-// the call.
+// each call is awaited, so a save is durable before the game says so. The host's file
+// calls are declared in host.js.
 
 #include <emscripten.h>
 
