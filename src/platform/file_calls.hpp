@@ -1,8 +1,9 @@
 #pragma once
 // The few calls on files that the save and score procedures (file_procedures.cpp) are
-// written over. Each system carries them out in its own folder (posix/, windows/), and
-// the procedures never learn which one answered, so the durability of a save is written
-// and reviewed in one place.
+// written over. Each system carries them out in its own folder (posix/, windows/, and
+// web/ through the calls of the host that runs the game under Node.js), and the
+// procedures never learn which one answered, so the durability of a save is written and
+// reviewed in one place.
 //
 // The calls form one table. Its entries are the system's real calls, unless a test has
 // put others in their place for a while (FileCallsOverride), to see what the procedures
@@ -12,6 +13,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace geekpath::platform {
@@ -94,5 +96,18 @@ class FileCallsOverride {
  private:
   FileCalls saved_;
 };
+
+// The file operations of platform.hpp whole, as a host that stores whole files answers
+// them: the browser page's storage, which has transactions and no files to open. Each
+// takes the file's path.
+struct FileStore {
+  std::string (*readHead)(const std::string& path, std::size_t maxBytes);
+  bool (*replace)(const std::string& path, std::string_view bytes);
+  bool (*append)(const std::string& path, std::string_view record);
+};
+
+// The store of whole files that the system offers in place of files to open; null where
+// the procedures run over fileCalls. Each system's folder defines it.
+const FileStore* hostFileStore();
 
 }  // namespace geekpath::platform

@@ -1,6 +1,7 @@
-// The save and score files on a system with a file system of its own (POSIX, Windows):
-// the read of a file's head, the replacement that never leaves half a file and the
-// append of one record, each written once over the calls of file_calls.hpp.
+// The save and score files on every system that has files to open (POSIX, Windows, the
+// Node.js runner): the read of a file's head, the replacement that never leaves half a
+// file and the append of one record, each written once over the calls of file_calls.hpp.
+// A host that stores whole files answers the three itself.
 
 #include <algorithm>
 #include <utility>
@@ -88,18 +89,26 @@ bool append(const std::string& path, std::string_view record) {
   return false;
 }
 
+constexpr FileStore kProcedures = {.readHead = readHead, .replace = replace, .append = append};
+
+// The host's store of whole files where it has one, else the procedures over the calls.
+const FileStore& fileStore() {
+  const FileStore* store = hostFileStore();
+  return store != nullptr ? *store : kProcedures;
+}
+
 }  // namespace
 
 std::string readFileHead(std::string_view folder, std::string_view name, std::size_t maxBytes) {
-  return readHead(filePath(folder, name), maxBytes);
+  return fileStore().readHead(filePath(folder, name), maxBytes);
 }
 
 bool replaceFile(std::string_view folder, std::string_view name, std::string_view bytes) {
-  return replace(filePath(folder, name), bytes);
+  return fileStore().replace(filePath(folder, name), bytes);
 }
 
 bool appendToFile(std::string_view folder, std::string_view name, std::string_view record) {
-  return append(filePath(folder, name), record);
+  return fileStore().append(filePath(folder, name), record);
 }
 
 }  // namespace geekpath::platform

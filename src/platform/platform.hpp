@@ -5,8 +5,9 @@
 // a folder of its own: posix/ (Linux and the other POSIX systems), windows/ (the Windows
 // console) and web/ (the browser's page and the Node.js runner, through the JavaScript
 // host that starts the WebAssembly game). The build compiles the one it targets, and no
-// code outside this folder includes an operating-system header. POSIX and Windows share
-// the file procedures of file_procedures.cpp, over the calls of file_calls.hpp.
+// code outside this folder includes an operating-system header. The file operations are
+// the procedures of file_procedures.cpp over the calls of file_calls.hpp, on every system
+// that has files to open; a host that stores whole files (the page) answers them itself.
 
 #include <cstddef>
 #include <memory>

@@ -79,4 +79,7 @@ bool real::rename(const std::string& from, const std::string& to) {
 
 bool real::remove(const std::string& path) { return ::unlink(path.c_str()) == 0; }
 
+// The game opens its files itself: no host stores them whole.
+const FileStore* hostFileStore() { return nullptr; }
+
 }  // namespace geekpath::platform

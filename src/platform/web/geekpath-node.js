@@ -2,12 +2,15 @@
 // The WebAssembly game under Node.js, on the process's standard input and output and with
 // its files in the working folder: what the native game does through a pipe, byte for
 // byte. Scripts and tests drive it; players use the page.
+//
+// Its host (the calls declared in host.js) is the console below and Node's fs, one thin
+// call each; the game's own procedures make the saves durable over them. Required as a
+// module, it runs nothing and gives its file calls (the tests run the game's file
+// procedures over them).
 'use strict';
 
 const fs = require('fs');
 const path = require('path');
-
-const site = path.join(__dirname, 'site');
 
 // Waits a little, for a descriptor that is not ready (EAGAIN).
 const pause = () => new Promise((resolve) => setTimeout(resolve, 5));
@@ -41,104 +44,60 @@ function write(bytes) {
   }
 }
 
-function readFile(name, maxBytes) {
-  let fd;
+// The answer of call, or failed when it throws: a refused open, a full disk, a failed sync.
+function answer(call, failed) {
   try {
-    fd = fs.openSync(name, fs.constants.O_RDONLY | fs.constants.O_NONBLOCK);
+    return call();
   } catch {
-    return null;
-  }
-  try {
-    if (!fs.fstatSync(fd).isFile()) return null;
-    const buffer = Buffer.alloc(Math.min(maxBytes, Math.max(fs.fstatSync(fd).size, 0) + 1));
-    let got = 0;
-    for (let n; got < buffer.length && (n = fs.readSync(fd, buffer, got, buffer.length - got, null)) > 0;) got += n;
-    return buffer.subarray(0, got);
-  } catch {
-    return null;
-  } finally {
-    fs.closeSync(fd);
+    return failed;
   }
 }
 
-function writeAll(fd, bytes) {
-  for (let done = 0; done < bytes.length;) done += fs.writeSync(fd, bytes, done, bytes.length - done);
-}
-
-// Makes a rename in the working folder durable; the file already holds its bytes, so a
-// failure here is not reported.
-function syncFolder() {
-  try {
-    const fd = fs.openSync('.', 'r');
-    try { fs.fsyncSync(fd); } finally { fs.closeSync(fd); }
-  } catch { /* nothing more to do */ }
-}
-
-// Through a temporary file, synced and renamed over the old one: whole or not at all.
-function replaceFile(name, bytes) {
-  const temporary = name + '.tmp';
-  try { fs.unlinkSync(temporary); } catch { /* no leftover */ }
-  let fd;
-  try {
-    fd = fs.openSync(temporary, 'wx', 0o666);
-  } catch {
-    return false;
-  }
-  try {
-    writeAll(fd, bytes);
-    fs.fsyncSync(fd);
-    fs.closeSync(fd);
-    fd = undefined;
-    fs.renameSync(temporary, name);
-  } catch {
-    if (fd !== undefined) try { fs.closeSync(fd); } catch { /* already failed */ }
-    try { fs.unlinkSync(temporary); } catch { /* already gone */ }
-    return false;
-  }
-  syncFolder();
-  return true;
-}
-
-// One write, synced, after whatever the file holds. A write or sync that fails part of the
-// way is taken back to the size the file had before it: the append takes back its own bytes
-// and no others.
-function appendFile(name, bytes) {
-  let fd;
-  try {
-    fd = fs.openSync(name, 'a', 0o666);
-  } catch {
-    return false;
-  }
-  let before = -1;
-  try {
-    before = fs.fstatSync(fd).size;
-    if (fs.writeSync(fd, bytes) !== bytes.length) throw new Error('short write');
-    fs.fsyncSync(fd);
-    return true;
-  } catch {
-    if (before >= 0) try { fs.ftruncateSync(fd, before); } catch { /* nothing more to do */ }
-    return false;
-  } finally {
-    fs.closeSync(fd);
-  }
-}
-
-const host = {
-  keyboard: false,
-  readInput,
-  write,
-  readFile,
-  replaceFile,
-  appendFile,
+const { O_RDONLY, O_WRONLY, O_CREAT, O_EXCL, O_APPEND, O_NONBLOCK, O_NOCTTY = 0 } = fs.constants;
+const OPEN_FLAGS = {
+  reading: O_RDONLY | O_NONBLOCK | O_NOCTTY,
+  creatingNew: O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY,
+  appending: O_WRONLY | O_APPEND | O_CREAT | O_NOCTTY,
 };
 
-require(path.join(site, 'geekpath.js'))({
-  geekpathHost: host,
-  wasmBinary: fs.readFileSync(path.join(site, 'geekpath.wasm')),
-  print: () => {},
-  printErr: (text) => process.stderr.write(text + '\n'),
-}).then((game) => game.ccall('main', 'number', [], [], { async: true }))
-  .then(() => process.exit(0), (error) => {
-    process.stderr.write(`geekpath: ${error}\n`);
-    process.exit(1);
-  });
+// The file calls of the game's procedures, on Node's fs (Node retries an interrupted call
+// itself and opens every file close-on-exec).
+const files = {
+  open: (name, purpose) => answer(() => fs.openSync(name, OPEN_FLAGS[purpose], 0o666), -1),
+  read: (file, into) => answer(() => fs.readSync(file, into, 0, into.length, null), -1),
+  write: (file, bytes) => answer(() => fs.writeSync(file, bytes, 0, bytes.length, null), -1),
+  sync: (file) => answer(() => (fs.fsyncSync(file), true), false),
+  size: (file) => answer(() => {
+    const stat = fs.fstatSync(file);
+    return stat.isFile() ? stat.size : -1;
+  }, -1),
+  truncate: (file, name, size) => answer(() => (fs.ftruncateSync(file, size), true), false),
+  close: (file) => answer(() => (fs.closeSync(file), true), false),
+  // The rename, then a flush of its folder that makes it durable. The file already holds
+  // its new bytes by then, so a failed flush of the folder is not reported.
+  rename: (from, to) => answer(() => {
+    fs.renameSync(from, to);
+    answer(() => {
+      const folder = fs.openSync(path.dirname(to), O_RDONLY);
+      try { fs.fsyncSync(folder); } finally { fs.closeSync(folder); }
+    });
+    return true;
+  }, false),
+  remove: (name) => answer(() => (fs.unlinkSync(name), true), false),
+};
+
+module.exports = { files };
+
+if (require.main === module) {
+  const site = path.join(__dirname, 'site');
+  require(path.join(site, 'geekpath.js'))({
+    geekpathHost: { keyboard: false, readInput, write, files },
+    wasmBinary: fs.readFileSync(path.join(site, 'geekpath.wasm')),
+    print: () => {},
+    printErr: (text) => process.stderr.write(text + '\n'),
+  }).then((game) => game.ccall('main', 'number', [], [], { async: true }))
+    .then(() => process.exit(0), (error) => {
+      process.stderr.write(`geekpath: ${error}\n`);
+      process.exit(1);
+    });
+}

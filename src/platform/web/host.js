@@ -23,7 +23,8 @@ const geekpathKeyboardCalls = [
 ];
 
 // The files (files.cpp), each named by its path, a name such as "save1.sav" in the game's
-// folder:
+// folder: a host offers them one of two ways. Either it stores whole files (the page, in
+// the browser's storage), with these calls:
 const geekpathFileStoreCalls = [
   'readFile',     // (path, maxBytes) at most maxBytes of the file from its start; null
                   // when there is no such file
@@ -32,11 +33,44 @@ const geekpathFileStoreCalls = [
   'appendFile',   // (path, bytes) the bytes appended whole and durable after whatever the
                   // file holds, or nothing appended
 ];
+// Or it has files to open (the Node.js runner, on its working folder), and host.files
+// holds the calls on them that the game's own procedures are written over
+// (file_calls.hpp). Each answers at once and never throws; a file is a number.
+const geekpathFileCalls = [
+  'open',      // (path, purpose) the open file, or -1; purpose 'reading' (an existing
+               // file; never blocks, not even on a FIFO), 'creatingNew' (for writing,
+               // where no file may stand yet) or 'appending' (every write at the end,
+               // whatever else appends meanwhile; created when missing)
+  'read',      // (file, into) bytes read into the array: how many, 0 at the end, -1 on
+               // an error
+  'write',     // (file, bytes) how many were written in one call (fewer on a full disk),
+               // -1 when none were
+  'sync',      // (file) whether what was written was flushed to the disk
+  'size',      // (file) the size of an open regular file; -1 for anything else
+  'truncate',  // (file, path, size) whether the open file at path was cut back to size
+               // bytes
+  'close',     // (file) whether it closed without an error; closed all the same
+  'rename',    // (from, to) whether the file at from took the place of the one at to, in
+               // one step and durably, its folder flushed: a crash leaves one or the other
+  'remove',    // (path) whether the file was removed
+];
+
+// The host's way to the files: 'store' or 'calls'. Throws when it offers neither whole.
+function geekpathHostFiles(host) {
+  const lacking = (calls, on) => calls.filter((call) => !on || typeof on[call] !== 'function');
+  const store = lacking(geekpathFileStoreCalls, host);
+  if (store.length === 0) return 'store';
+  const calls = lacking(geekpathFileCalls, host.files).map((call) => 'files.' + call);
+  if (calls.length === 0) return 'calls';
+  throw new Error('geekpath: the host has no way to the files: it lacks ' +
+    (host.files ? calls.join(', ') : store.join(', ') + ' (or files, its calls on files to open)'));
+}
 
 // Throws when the host lacks a call that the game makes, naming it.
 function geekpathCheckHost(host) {
   if (!host) throw new Error('geekpath: no host (Module.geekpathHost)');
-  const calls = [...geekpathConsoleCalls, ...(host.keyboard ? geekpathKeyboardCalls : []), ...geekpathFileStoreCalls];
+  const calls = [...geekpathConsoleCalls, ...(host.keyboard ? geekpathKeyboardCalls : [])];
   const missing = calls.filter((call) => !(call in host));
   if (missing.length > 0) throw new Error('geekpath: the host lacks ' + missing.join(', '));
+  geekpathHostFiles(host);
 }
