@@ -29,7 +29,7 @@ target_link_options(geekpath PRIVATE
   -sFILESYSTEM=0
   # The page and the runner start the game themselves, with ccall, and learn when it ends.
   -sINVOKE_RUN=0
-  -sEXPORTED_FUNCTIONS=_main,_malloc,_free,_geekpath_is_save_file,_geekpath_key_add,_geekpath_key_end
+  -sEXPORTED_FUNCTIONS=_main,_malloc,_free,_geekpath_is_save_file,_geekpath_slot_summary,_geekpath_slot_file_name,_geekpath_score_file_name,_geekpath_key_add,_geekpath_key_end
   -sEXPORTED_RUNTIME_METHODS=ccall)
 
 # The runner, beside the site whose game it starts.

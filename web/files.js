@@ -1,4 +1,4 @@
-// The game's files in the browser: the five slots and SCORES.txt, each a record of an
+// The game's files in the browser: its slots and its score file, each a record of an
 // IndexedDB store of the site, keyed by its file name. Every change is one readwrite
 // transaction, which the store applies whole or not at all, committed with strict
 // durability before the game is told it is done; every read asks the store afresh, so two
@@ -7,9 +7,10 @@
 const DATABASE = 'geekpath';
 const STORE = 'files';
 // A record an earlier version of the page staged a slot's new bytes under, left behind
-// when its tab closed between its two steps: "save1.sav.k3j9x0qa.tmp". The player never
-// sees these.
-const STAGED = /^save[1-5]\.sav\.[0-9a-z]{1,8}\.tmp$/;
+// when its tab closed between its two steps: the slot's name, a stamp and ".tmp", as in
+// "save1.sav.k3j9x0qa.tmp". None of the files the game keeps here ends so; the player
+// never sees these.
+const STAGED = /.\.[0-9a-z]{1,8}\.tmp$/;
 
 // A request's result as a promise.
 const settled = (request) => new Promise((resolve, reject) => {

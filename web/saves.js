@@ -1,19 +1,48 @@
 // The saves panel: each of the game's files can be downloaded, and a save file put into a
 // slot.
 
-const SLOTS = ['save1.sav', 'save2.sav', 'save3.sav', 'save4.sav', 'save5.sav'];
-const SCORES = 'SCORES.txt';
 // Far more than any save file the game writes (a few hundred bytes).
 const MAX_UPLOAD = 64 * 1024;
 
-let checker = null;
+// An instance of the game that never runs: its own reader of save files, and the names
+// of its files.
+let reader = null;
+const gameReader = () => {
+  reader ??= createGeekpath({ geekpathHost: {}, print: () => {}, printErr: () => {} });
+  return reader;
+};
 
-// Whether the bytes read as a save file, by the game's own reader (in an instance of the
-// game that never runs).
+// The files of the game, as it names them: its slots' and the score file.
+let names = null;
+const fileNames = () => {
+  names ??= gameReader().then((game) => {
+    const slots = [];
+    for (let slot = 1, name; (name = game.ccall('geekpath_slot_file_name', 'string', ['number'], [slot])); ++slot) {
+      slots.push(name);
+    }
+    return { slots, scores: game.ccall('geekpath_score_file_name', 'string', [], []) };
+  });
+  return names;
+};
+
+// Whether the bytes read as a save file.
 async function isSaveFile(bytes) {
-  checker ??= createGeekpath({ geekpathHost: {}, print: () => {}, printErr: () => {} });
-  const game = await checker;
+  const game = await gameReader();
   return game.ccall('geekpath_is_save_file', 'number', ['array', 'number'], [bytes, bytes.length]) === 1;
+}
+
+// "день 12, деньги 345, 412 байт" for a slot's bytes: its day and money as the game
+// reads them.
+async function slotSummary(bytes) {
+  const game = await gameReader();
+  const summary = game._malloc(3 * 4);
+  try {
+    game.ccall('geekpath_slot_summary', null, ['array', 'number', 'number'], [bytes, bytes.length, summary]);
+    const [day, money] = game.HEAP32.subarray(summary >> 2, (summary >> 2) + 3);
+    return `день ${day}, деньги ${money}, ${bytes.length} байт`;
+  } finally {
+    game._free(summary);
+  }
 }
 
 function download(name, bytes) {
@@ -22,12 +51,6 @@ function download(name, bytes) {
   link.download = name;
   link.click();
   setTimeout(() => URL.revokeObjectURL(link.href), 1000);
-}
-
-// "День 12, деньги 345" for a slot's bytes: its second and third records.
-function slotSummary(bytes) {
-  const records = new TextDecoder('latin1').decode(bytes.subarray(0, 512)).split(';').map((r) => r.trim());
-  return `день ${records[1] ?? '?'}, деньги ${records[2] ?? '?'}, ${bytes.length} байт`;
 }
 
 function button(text, onClick) {
@@ -63,10 +86,11 @@ export function savesPanel({ panel, list, upload: chooser }, storage, say) {
   async function refresh() {
     if (!panel.open) return;
     const rows = [];
-    for (const name of [...SLOTS, SCORES]) {
+    const { slots, scores } = await fileNames();
+    for (const name of [...slots, scores]) {
       const bytes = await (await storage).read(name);
       const row = document.createElement('tr');
-      const cells = [name, bytes ? (name === SCORES ? `${bytes.length} байт` : slotSummary(bytes)) : 'пусто'];
+      const cells = [name, bytes ? (name === scores ? `${bytes.length} байт` : await slotSummary(bytes)) : 'пусто'];
       for (const text of cells) {
         const cell = document.createElement('td');
         cell.textContent = text;
@@ -83,7 +107,7 @@ export function savesPanel({ panel, list, upload: chooser }, storage, say) {
           refresh();
         }));
       }
-      if (name !== SCORES) {
+      if (name !== scores) {
         uploading.append(button('Загрузить файл', () => {
           chooser.onchange = () => {
             const [file] = chooser.files;

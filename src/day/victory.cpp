@@ -103,7 +103,7 @@ void passwordsScreen(Game& game) {
 }
 
 void appendScoreRecord(const Game& game) {
-  platform::appendToFile(game.fileFolder, "SCORES.txt", scoreRecord(game.state));
+  platform::appendToFile(game.fileFolder, kScoreFileName, scoreRecord(game.state));
 }
 
 }  // namespace geekpath

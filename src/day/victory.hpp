@@ -8,6 +8,9 @@
 
 namespace geekpath {
 
+// The score file, beside the save files.
+inline constexpr char kScoreFileName[] = "SCORES.txt";
+
 // Whether every victory condition holds.
 [[nodiscard]] bool isVictory(const GameState& state);
 // Congratulates, offers the passwords screen and appends the score record.

@@ -1,17 +1,25 @@
 // What the web page asks of the game besides a run of it, exported by name from the
-// WebAssembly build: whether a file offered for upload into a slot reads as a save file,
-// by the game's own reader; and where typed text divides into keys, by the game's own key
-// decoder, for the page's line editing.
+// WebAssembly build: the names of the game's files and what the game's own reader makes
+// of a file's bytes, for the saves panel; and where typed text divides into keys, by the
+// game's own key decoder, for the page's line editing.
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/encoding.hpp"
 #include "core/key_decoder.hpp"
+#include "day/victory.hpp"
 #include "persistence/save_file.hpp"
 
 namespace {
+
+std::string_view bytesOf(const char* bytes, int size) {
+  if (bytes == nullptr || size < 0) return {};
+  return {bytes, static_cast<std::size_t>(size)};
+}
 
 // The page's keyboard, a UTF-8 terminal's: one whole character a key.
 geekpath::KeyDecoder& pageKeys() {
@@ -27,9 +35,28 @@ int finishedKeySize() {
 
 }  // namespace
 
+// The file of slot 1, 2, ...; null past the last slot. The name stays until the next call.
+extern "C" const char* geekpath_slot_file_name(int slot) {
+  static std::string name;
+  if (slot < 1 || slot > geekpath::kSlotCount) return nullptr;
+  name = geekpath::slotFileName(slot);
+  return name.c_str();
+}
+
+extern "C" const char* geekpath_score_file_name() { return geekpath::kScoreFileName; }
+
+// Whether a file offered for upload into a slot reads as a save file.
 extern "C" int geekpath_is_save_file(const char* bytes, int size) {
-  if (bytes == nullptr || size < 0) return 0;
-  return geekpath::isSaveFile(std::string_view(bytes, static_cast<std::size_t>(size))) ? 1 : 0;
+  return geekpath::isSaveFile(bytesOf(bytes, size)) ? 1 : 0;
+}
+
+// The day, money and reputation of a save file, as the save and load screens show them,
+// into summary[0..2].
+extern "C" void geekpath_slot_summary(const char* bytes, int size, std::int32_t* summary) {
+  const geekpath::SlotSummary read = geekpath::readSlotSummary(bytesOf(bytes, size));
+  summary[0] = read.day;
+  summary[1] = read.money;
+  summary[2] = read.reputation;
 }
 
 // Offers the next byte of typed UTF-8 text. Returns the size in bytes of the key that the
