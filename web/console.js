@@ -49,7 +49,7 @@ const columns = (character) => (NO_WIDTH.test(character) ? 0 : WIDE.test(charact
 const CONTROLS = /\p{Cc}/gu;
 const NOTHING = new Uint8Array(0);
 
-// The console calls of the game's host (see src/platform/web/console.cpp) on the terminal
+// The console calls of the game's host (see src/platform/web/host.js) on the terminal
 // term, for the game (a promise of the instance of geekpath.js that runs); type(text)
 // hands it keys as the widget does, sendLine(text) a line of text whole; end() closes the
 // input. onWait(what) hears when the game starts waiting ('line' or 'key') and when it

@@ -102,8 +102,9 @@ export async function openFiles() {
   };
 }
 
-// The game's file calls (its host's readFile, replaceFile and appendFile) over the store,
-// a promise of openFiles(); changed() hears of every change to the files, done or not.
+// The game's file calls (its host's readFile, replaceFile and appendFile: see
+// src/platform/web/host.js) over the store, a promise of openFiles(); changed() hears of
+// every change to the files, done or not.
 export function hostFileCalls(storage, changed) {
   const change = (how) => async (name, bytes) => {
     const done = await (await storage)[how](name, bytes);
