@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/memory_console.hpp"
+#include "support/platforms.hpp"
 
 namespace geekpath {
 namespace {
@@ -56,6 +57,7 @@ TEST(LineRead, UnknownAndInvalidCharactersBecomeQuestionMarks) {
 }
 
 TEST(LineRead, VeryLongLineUsesNoMoreThanItKeeps) {
+  GEEKPATH_NOT_IN_WEBASSEMBLY("a mebibyte read a few bytes a call takes seconds there");
   MemoryConsole io(std::string(1 << 20, 'z') + "\nafter\n");
   EXPECT_EQ(readName(io), std::string(15, 'z'));
   EXPECT_EQ(readName(io), "after");
