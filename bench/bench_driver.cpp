@@ -36,9 +36,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double secondsSince(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
+double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
 struct Child {
   pid_t pid = -1;
@@ -389,8 +387,8 @@ int main(int argc, char** argv) {
   std::printf("replay matches:     %s\n", replay.bytes == played.outputBytes ? "yes (same output length)" : "NO");
   std::printf("lock-step play:     %.3f s, %.0f days/s (answer by answer, as a player)\n", played.seconds,
               static_cast<double>(played.days) / played.seconds);
-  std::printf("  system calls:     %ld reads, %ld writes: %.3f writes per blocking read\n",
-              played.finished.readCalls, played.finished.writeCalls,
+  std::printf("  system calls:     %ld reads, %ld writes: %.3f writes per blocking read\n", played.finished.readCalls,
+              played.finished.writeCalls,
               static_cast<double>(played.finished.writeCalls) / static_cast<double>(played.finished.readCalls));
   std::printf("scripted replay:    %.3f s (median of 7), %.0f days/s, peak resident memory %ld KiB\n", replay.seconds,
               static_cast<double>(played.days) / replay.seconds, replay.finished.peakKiB);
@@ -409,8 +407,10 @@ int main(int argc, char** argv) {
   for (int i = 0; i < 15; ++i) otherStartUps.push_back(startUpSeconds(other, folder));
   const double otherStartUp = median(otherStartUps);
   std::printf("%s, the same scripts:\n", other.c_str());
-  std::printf("  replay matches:   %s\n", otherReplay.bytes == played.outputBytes && otherQuiet.bytes == quiet.outputBytes
-                                            ? "yes (same output lengths)" : "NO");
+  std::printf("  replay matches:   %s\n",
+              otherReplay.bytes == played.outputBytes && otherQuiet.bytes == quiet.outputBytes
+                  ? "yes (same output lengths)"
+                  : "NO");
   std::printf("  start-up to menu: %.1f ms (median of %zu runs)\n", otherStartUp * 1000, otherStartUps.size());
   std::printf("  with saves:       %.3f s (median of 7), peak resident memory %ld KiB: %.1fx the first game\n",
               otherReplay.seconds, otherReplay.finished.peakKiB, otherReplay.seconds / replay.seconds);

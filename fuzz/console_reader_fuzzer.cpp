@@ -34,12 +34,10 @@ void exercise(geekpath::MemoryConsole& io, const std::uint8_t* data, std::size_t
           if (name[15] != 0) __builtin_trap();
           break;
         }
-        default:
-          io.waitKey();
+        default: io.waitKey();
       }
     }
-  } catch (const geekpath::EndOfInput&) {
-  }
+  } catch (const geekpath::EndOfInput&) {}
   (void)io.output();
 }
 

@@ -34,6 +34,7 @@ struct GameTitle {
 
 // Shop title, price, shop note, listed above the price only; play title, play cost; the
 // computer it needs; reputation gained and days taken.
+// clang-format off
 inline constexpr std::array<GameTitle, 16> kGameCatalogue = {{
     {.shopTitle = "StarCraft \t\t ", .price = 10, .shopNote = "", .listedAbovePriceOnly = true,
      .playTitle = "StarCraft \t\t\t", .playCost = 20,
@@ -100,5 +101,6 @@ inline constexpr std::array<GameTitle, 16> kGameCatalogue = {{
      .cpuMhz = 4400, .gpuModel = 9800, .ramGb = 8.0f, .hddGb = 1500, .needsDvdRom = true,
      .reputationGain = 3500, .days = 55},
 }};
+// clang-format on
 
 }  // namespace geekpath

@@ -27,6 +27,7 @@ struct Mission {
 
 // Success above, success line, reputation and money gained; failure at most, failure line,
 // money lost.
+// clang-format off
 constexpr Mission kMissions[] = {
     {.successAbove = std::nullopt, .successLine = "Вы смогли взломать компьютер и скачать требующийся файл",
      .reputationGain = 30, .moneyGain = 10, .failureAtMost = std::nullopt, .failureLine = "", .moneyLoss = 0},
@@ -48,10 +49,12 @@ constexpr Mission kMissions[] = {
      .moneyGain = 400, .failureAtMost = 2000, .failureLine = "Вы не смогли ограбить через интернет большой банк",
      .moneyLoss = 1250},
 };
+// clang-format on
 
 // The prompt names the missions' numbers.
 constexpr std::string_view kMissionRange = "\t 1-6";
-static_assert(firstNumber(kMissionRange) == 1 && lastNumber(kMissionRange) == static_cast<double>(std::size(kMissions)));
+static_assert(firstNumber(kMissionRange) == 1 &&
+              lastNumber(kMissionRange) == static_cast<double>(std::size(kMissions)));
 
 // A failed read tries the previous visit's mission again.
 constexpr std::string_view kKeptChoice = "hacker";

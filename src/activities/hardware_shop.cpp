@@ -39,6 +39,7 @@ struct PartCategory {
 };
 
 // Each category's items, item n in row n - 1: line, value, price, reputation gained, message.
+// clang-format off
 constexpr PartCategory kProcessors = {
     .header = "\t Процессоры:",
     .showingTest = ShowingMoneyTest::MoreThanPrice,
@@ -60,7 +61,9 @@ constexpr PartCategory kProcessors = {
          .message = "Вы купили Процессор на 4400 Mhz"},
     }},
 };
+// clang-format on
 
+// clang-format off
 constexpr PartCategory kVideoCards = {
     .header = "\t Видеокарты:",
     .showingTest = ShowingMoneyTest::MoreThanPrice,
@@ -82,7 +85,9 @@ constexpr PartCategory kVideoCards = {
          .message = "Вы купили видеокарту Geforce9800"},
     }},
 };
+// clang-format on
 
+// clang-format off
 constexpr PartCategory kHardDisks = {
     .header = "\t Винтчестеры:",
     .showingTest = ShowingMoneyTest::AtLeastPrice,
@@ -104,8 +109,10 @@ constexpr PartCategory kHardDisks = {
          .message = "Вы купили винтчестер на 1500 GB"},
     }},
 };
+// clang-format on
 
 // The "O" of "Oперативная" in these texts is the Latin letter.
+// clang-format off
 constexpr PartCategory kMemory = {
     .header = "\t Oперативная память:",
     .showingTest = ShowingMoneyTest::AtLeastPrice,
@@ -127,6 +134,7 @@ constexpr PartCategory kMemory = {
          .message = "Вы купили 8.0 GB оперативки"},
     }},
 };
+// clang-format on
 
 // An item's line states its value and then its number; its message states its value.
 constexpr bool statesItsNumbers(const PartCategory& category) {
@@ -152,6 +160,7 @@ struct Extra {
 };
 
 // Line, owned flag, price, reputation gained, message; item n in row n - 1.
+// clang-format off
 constexpr std::array<Extra, kItemsPerCategory> kExtras = {{
     {.line = "DVD-ROM \t\t 1", .owned = &GameState::hasDvdRom, .price = 50, .reputationGain = 20,
      .message = "Вы купили DVD-ROM"},
@@ -166,6 +175,7 @@ constexpr std::array<Extra, kItemsPerCategory> kExtras = {{
     {.line = "Большой монитор \t 6", .owned = &GameState::hasBigMonitor, .price = 1000, .reputationGain = 250,
      .message = "Вы купили Большой монитор"},
 }};
+// clang-format on
 
 // An extra's line ends in its number.
 constexpr bool extrasStateTheirNumbers() {
@@ -188,8 +198,8 @@ void pay(GameState& s, std::int32_t price, std::int32_t reputationGain) {
 bool shown(const PartCategory& category, std::size_t index, const GameState& s) {
   if (index == 0) return true;
   const PartItem& item = category.items[index];
-  const bool affordable = category.showingTest == ShowingMoneyTest::MoreThanPrice ? s.money > item.price
-                                                                                   : s.money >= item.price;
+  const bool affordable =
+      category.showingTest == ShowingMoneyTest::MoreThanPrice ? s.money > item.price : s.money >= item.price;
   return affordable && category.installed(s) != item.value;
 }
 

@@ -38,6 +38,7 @@ struct ClubAction {
 
 // Choice, line, listed from, done from, price, the sizes taken and grown, message. The
 // medium-to-big upgrade is listed only from 1700 but done from 1300.
+// clang-format off
 constexpr std::array<ClubAction, 4> kClubActions = {{
     {.choice = 1, .line = "1.Построить клуб(стоим. 200)", .listedFrom = 100, .neededFrom = 100, .price = 200,
      .from = kNewClub, .to = 0, .message = "Построен маленький компьютерный клуб"},
@@ -48,6 +49,7 @@ constexpr std::array<ClubAction, 4> kClubActions = {{
     {.choice = 4, .line = "4.Увеличить большой клуб(стоим.5500)", .listedFrom = 7000, .neededFrom = 7000,
      .price = 5500, .from = 2, .to = 3, .message = "Большой компьютерный клуб достроен до ОГРОМНОГО"},
 }};
+// clang-format on
 
 static_assert(std::all_of(kClubActions.begin(), kClubActions.end(), [](const ClubAction& action) {
   return firstNumber(action.line) == action.choice && lastNumber(action.line) == action.price;

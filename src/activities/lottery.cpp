@@ -49,7 +49,7 @@ const Scaling& scalingFor(std::int32_t drawNumber) {
 }  // namespace
 
 std::array<std::int32_t, 2> scaleLotteryPrizes(std::int32_t drawNumber, std::int32_t thirdPrizes,
-                                              std::int32_t firstPrizes) {
+                                               std::int32_t firstPrizes) {
   const Scaling& scaling = scalingFor(drawNumber);
   for (const double factor : scaling.thirdFactors) thirdPrizes = truncateTo<std::int32_t>(thirdPrizes * factor);
   for (const double divisor : scaling.firstDivisors) firstPrizes = truncateTo<std::int32_t>(firstPrizes / divisor);
@@ -58,7 +58,8 @@ std::array<std::int32_t, 2> scaleLotteryPrizes(std::int32_t drawNumber, std::int
 
 LotteryTable drawLotteryTable(Game& game) {
   LotteryTable table{};
-  for (std::int16_t& entry : table) entry = static_cast<std::int16_t>(nextRandom(game) % static_cast<std::int32_t>(kLotteryDigits));
+  for (std::int16_t& entry : table)
+    entry = static_cast<std::int16_t>(nextRandom(game) % static_cast<std::int32_t>(kLotteryDigits));
   return table;
 }
 

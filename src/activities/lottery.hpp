@@ -23,6 +23,6 @@ using DigitCounts = std::array<std::int32_t, kLotteryDigits>;
 
 // The counts of third and first prizes as the draw number scales them: {third, first}.
 [[nodiscard]] std::array<std::int32_t, 2> scaleLotteryPrizes(std::int32_t drawNumber, std::int32_t thirdPrizes,
-                                                            std::int32_t firstPrizes);
+                                                             std::int32_t firstPrizes);
 
 }  // namespace geekpath

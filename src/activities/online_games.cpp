@@ -32,8 +32,8 @@ void secondGameReward(GameState& s, std::int16_t level) {
 struct OnlineGame {
   std::int32_t number;  // what the player types
   std::string_view menuLine;
-  std::int16_t listedFrom;   // games owned from which the line is listed
-  std::int16_t playedFrom;   // games owned from which the choice is acted on
+  std::int16_t listedFrom;  // games owned from which the line is listed
+  std::int16_t playedFrom;  // games owned from which the choice is acted on
   std::int16_t GameState::*level;
   std::int16_t growthPerVisit;
   std::int32_t saleFactor;  // money and reputation each gain this times the level
@@ -55,6 +55,7 @@ struct OnlineGame {
 // Number and line; games owned to list it and to play it; the character's level field,
 // growth per visit, sale, attack and health; fights won, levels per win, reward, cost of a
 // lost fight; daily growth, reputation and cost.
+// clang-format off
 constexpr OnlineGame kOnlineGames[] = {
     {.number = 1, .menuLine = "1.World of Warcarft", .listedFrom = 10, .playedFrom = 10,
      .level = &GameState::onlineHero1, .growthPerVisit = 1, .saleFactor = 6, .attackPerLevel = 9, .attackBase = 3,
@@ -66,6 +67,7 @@ constexpr OnlineGame kOnlineGames[] = {
      .healthBase = 5, .winsOn = secondGameWins, .levelsPerWin = 3, .reward = secondGameReward, .lossCost = 20,
      .dailyGrowth = 1, .dailyReputation = 20, .dailyCost = 35},
 };
+// clang-format on
 static_assert(std::all_of(std::begin(kOnlineGames), std::end(kOnlineGames),
                           [](const OnlineGame& online) { return firstNumber(online.menuLine) == online.number; }));
 

@@ -35,6 +35,7 @@ struct Job {
 // The janitor's job is listed from reputation 0 but given at any reputation.
 inline constexpr std::int32_t kAnyReputation = INT32_MIN;
 // Number, line, listed from, given from, pay, income after a load.
+// clang-format off
 inline constexpr std::array<Job, 7> kJobs = {{
     {.number = 1, .line = "Дворник \t\t 10$/день \t\t 1", .listedFrom = 0, .grantedFrom = kAnyReputation,
      .pay = 10, .incomeAfterLoad = 10},
@@ -51,6 +52,7 @@ inline constexpr std::array<Job, 7> kJobs = {{
     {.number = 7, .line = "Разработчик ОС \t\t 300$/день \t\t 7", .listedFrom = 8000, .grantedFrom = 8000,
      .pay = 300, .incomeAfterLoad = 250},
 }};
+// clang-format on
 
 static_assert(std::all_of(kJobs.begin(), kJobs.end(),
                           [](const Job& job) {

@@ -133,15 +133,9 @@ Key ConsoleInput::keyboardKey() {
     keyboardPos_ = 0;
     output_.flush();
     switch (device_.readKeyboard(keyboardKeys_.started() ? kKeyPauseMs : -1, keyboard_)) {
-      case ConsoleDevice::KeyboardRead::Bytes:
-        keyboardWhole_ = false;
-        break;
-      case ConsoleDevice::KeyboardRead::WholeKeys:
-        keyboardWhole_ = true;
-        break;
-      case ConsoleDevice::KeyboardRead::TimedOut:
-        keyboardKeys_.timeout();
-        break;
+      case ConsoleDevice::KeyboardRead::Bytes: keyboardWhole_ = false; break;
+      case ConsoleDevice::KeyboardRead::WholeKeys: keyboardWhole_ = true; break;
+      case ConsoleDevice::KeyboardRead::TimedOut: keyboardKeys_.timeout(); break;
       case ConsoleDevice::KeyboardRead::Ended:
         if (!keyboardKeys_.started()) throw EndOfInput{};
         keyboardKeys_.timeout();

@@ -5,9 +5,7 @@
 namespace geekpath {
 
 ConsoleIo::ConsoleIo(std::unique_ptr<ConsoleDevice> device, TextCodec screen, TextCodec typed)
-    : device_(std::move(device)),
-      output_(*device_, std::move(screen)),
-      input_(*device_, std::move(typed), output_) {}
+    : device_(std::move(device)), output_(*device_, std::move(screen)), input_(*device_, std::move(typed), output_) {}
 
 ConsoleIo::~ConsoleIo() { output_.flush(); }
 

@@ -9,6 +9,7 @@ namespace {
 
 // The upper halves of the two code pages (the lower halves are ASCII), as glibc's
 // converters have them.
+// clang-format off
 constexpr std::array<char16_t, 128> kCp866High = {
     0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,
     0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,
@@ -27,7 +28,9 @@ constexpr std::array<char16_t, 128> kCp866High = {
     0x0401, 0x0451, 0x0404, 0x0454, 0x0407, 0x0457, 0x040E, 0x045E,
     0x00B0, 0x2219, 0x00B7, 0x221A, 0x2116, 0x00A4, 0x25A0, 0x00A0,
 };
+// clang-format on
 
+// clang-format off
 constexpr std::array<char16_t, 128> kCp1251High = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
     0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
@@ -46,6 +49,7 @@ constexpr std::array<char16_t, 128> kCp1251High = {
     0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
+// clang-format on
 
 int lookUp(const std::array<char16_t, 128>& high, char32_t c) {
   if (c < 0x80) return static_cast<int>(c);
@@ -56,13 +60,9 @@ int lookUp(const std::array<char16_t, 128>& high, char32_t c) {
 
 }  // namespace
 
-char32_t cp866ToUnicode(unsigned char byte) {
-  return byte < 0x80 ? byte : kCp866High[byte - 0x80u];
-}
+char32_t cp866ToUnicode(unsigned char byte) { return byte < 0x80 ? byte : kCp866High[byte - 0x80u]; }
 
-char32_t cp1251ToUnicode(unsigned char byte) {
-  return byte < 0x80 ? byte : kCp1251High[byte - 0x80u];
-}
+char32_t cp1251ToUnicode(unsigned char byte) { return byte < 0x80 ? byte : kCp1251High[byte - 0x80u]; }
 
 int unicodeToCp866(char32_t c) { return lookUp(kCp866High, c); }
 
@@ -187,23 +187,16 @@ TextCodec TextCodec::forCodeset(std::string_view codeset, ForeignCodesetOpener o
 
 void TextCodec::appendFromUtf8(std::string& out, std::string_view utf8) const {
   switch (kind_) {
-    case Kind::Utf8:
-      out.append(utf8);
-      return;
-    case Kind::Cp866:
-      appendSingleByte<unicodeToCp866>(out, utf8, kAll);
-      return;
-    case Kind::Cp1251:
-      appendSingleByte<unicodeToCp1251>(out, utf8, kAll);
-      return;
+    case Kind::Utf8: out.append(utf8); return;
+    case Kind::Cp866: appendSingleByte<unicodeToCp866>(out, utf8, kAll); return;
+    case Kind::Cp1251: appendSingleByte<unicodeToCp1251>(out, utf8, kAll); return;
     case Kind::Foreign:
       for (std::size_t pos = 0; pos < utf8.size();) {
         const std::size_t start = pos;
         const char32_t c = decodeUtf8(utf8, pos);
         if (c < 0x80) {
           out += static_cast<char>(c);
-        } else if (c == kInvalidByte ||
-                   !foreign_->fromUtf8(utf8.substr(start, pos - start), out)) {
+        } else if (c == kInvalidByte || !foreign_->fromUtf8(utf8.substr(start, pos - start), out)) {
           out += '?';
         }
       }
@@ -214,12 +207,8 @@ void TextCodec::appendFromUtf8(std::string& out, std::string_view utf8) const {
 std::string TextCodec::toCp866(std::string_view typed, std::size_t maxChars) const {
   std::string out;
   switch (kind_) {
-    case Kind::Utf8:
-      appendSingleByte<unicodeToCp866>(out, typed, maxChars);
-      break;
-    case Kind::Cp866:
-      out.assign(typed.substr(0, std::min(typed.size(), maxChars)));
-      break;
+    case Kind::Utf8: appendSingleByte<unicodeToCp866>(out, typed, maxChars); break;
+    case Kind::Cp866: out.assign(typed.substr(0, std::min(typed.size(), maxChars))); break;
     case Kind::Cp1251:
       for (std::size_t i = 0; i < typed.size() && out.size() < maxChars; ++i) {
         const char32_t c = cp1251ToUnicode(static_cast<unsigned char>(typed[i]));
@@ -259,16 +248,16 @@ TextCodec::Typed TextCodec::typedCharacter(std::string_view bytes) const {
   switch (kind_) {
     case Kind::Utf8: {
       const auto lead = static_cast<unsigned char>(bytes.front());
-      const std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                                 : lead >= 0xF0 && lead <= 0xF4                                  ? 4
-                                                                                                 : 1;
+      const std::size_t length = lead >= 0xC2 && lead <= 0xDF   ? 2
+                                 : lead >= 0xE0 && lead <= 0xEF ? 3
+                                 : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                                : 1;
       // The bytes before the last were each taken as a continuation already.
       if (bytes.size() > 1 && (static_cast<unsigned char>(bytes.back()) & 0xC0u) != 0x80u) return Typed::CutShort;
       return bytes.size() >= length ? Typed::Whole : Typed::Partial;
     }
     case Kind::Cp866:
-    case Kind::Cp1251:
-      return Typed::Whole;
+    case Kind::Cp1251: return Typed::Whole;
     case Kind::Foreign: {
       std::string utf8;
       return foreign_->toUtf8(bytes, utf8) || bytes.size() >= kLongestCharacter ? Typed::Whole : Typed::Partial;

@@ -62,16 +62,12 @@ bool KeyDecoder::add(unsigned char byte) {
     case State::Character:
       character_ += static_cast<char>(byte);
       switch (keyboard_->typedCharacter(character_)) {
-        case TextCodec::Typed::CutShort:
-          finish(false);
-          return false;
+        case TextCodec::Typed::CutShort: finish(false); return false;
         case TextCodec::Typed::Whole:
           ++size_;
           finish(false);
           return true;
-        case TextCodec::Typed::Partial:
-          ++size_;
-          return true;
+        case TextCodec::Typed::Partial: ++size_; return true;
       }
   }
   return true;

@@ -202,8 +202,9 @@ std::string formatReal(double value) {
     return negative ? "-inf" : "inf";
   }
   if (biasedExponent == 0 && fraction == 0) return negative ? "-0" : "0";
-  const SixDigits rounded = biasedExponent == 0 ? roundToSixDigits(fraction, -1074)
-                                                : roundToSixDigits(fraction | (std::uint64_t{1} << 52), biasedExponent - 1075);
+  const SixDigits rounded = biasedExponent == 0
+                                ? roundToSixDigits(fraction, -1074)
+                                : roundToSixDigits(fraction | (std::uint64_t{1} << 52), biasedExponent - 1075);
 
   // The significant digits without trailing zeros.
   char digits[6];

@@ -23,7 +23,7 @@ struct StagedOffers {
   std::int32_t GameState::*level;          // stands at n - 1 while stage n is open
   std::int32_t Stage::*reputationAtLeast;  // the stage's bar
   void (*offer)(ConsoleIo&, const Stage&);
-  std::string_view question;  // printed under every offer, before the answer is read
+  std::string_view question;            // printed under every offer, before the answer is read
   void (*accept)(Game&, const Stage&);  // what an accepted stage does besides raising the level
   WhenDeclined declined;
 };

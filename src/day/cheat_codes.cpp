@@ -22,6 +22,7 @@ struct CheatCode {
 };
 
 // Code, list line, money and reputation from which a winner sees it, money gained, effect.
+// clang-format off
 constexpr CheatCode kCheatCodes[] = {
     {.code = 30517, .line = "30517.+20000 денег", .listedFromMoney = 12000, .listedFromReputation = INT32_MIN,
      .moneyGain = 20000},
@@ -58,6 +59,7 @@ constexpr CheatCode kCheatCodes[] = {
            s.hddGb = 1500;
          }},
 };
+// clang-format on
 // A line states its code, and the money the code gives.
 static_assert(std::all_of(std::begin(kCheatCodes), std::end(kCheatCodes), [](const CheatCode& cheat) {
   return firstNumber(cheat.line) == cheat.code && (cheat.moneyGain == 0 || lastNumber(cheat.line) == cheat.moneyGain);

@@ -53,6 +53,7 @@ struct DayMenuEntry {
 };
 
 // Number, line, condition, screen, whether showing it counts a lottery draw.
+// clang-format off
 constexpr DayMenuEntry kDayMenu[] = {
     {.number = 1, .text = "1.Мир Железа \t\t\t 1", .condition = always, .screen = hardwareShopScreen},
     {.number = 2, .text = "2.Территория игр \t\t 2", .condition = always, .screen = gamesShopScreen},
@@ -67,6 +68,7 @@ constexpr DayMenuEntry kDayMenu[] = {
     {.number = 9, .text = "9.Онлайн игра \t\t\t 9", .condition = onlineOpen, .screen = onlineGamesScreen},
     {.number = 10, .text = "10.Сохранение \t\t\t 10", .condition = always, .screen = saveScreen},
 };
+// clang-format on
 static_assert(std::all_of(std::begin(kDayMenu), std::end(kDayMenu), [](const DayMenuEntry& entry) {
   return firstNumber(entry.text) == entry.number && lastNumber(entry.text) == entry.number;
 }));
@@ -90,9 +92,7 @@ constexpr DebtTier kDebtTiers[] = {
     {.fromDay = INT32_MIN, .limit = -200},
 };
 
-std::string_view hasText(std::int16_t flag, std::string_view yes, std::string_view no) {
-  return flag != 0 ? yes : no;
-}
+std::string_view hasText(std::int16_t flag, std::string_view yes, std::string_view no) { return flag != 0 ? yes : no; }
 
 template <std::size_t N>
 void printPiece(ConsoleIo& io, const char (&text)[N]) {

@@ -33,6 +33,7 @@ struct PressStage {
 };
 
 // Due from, offered from, invitation, trip cost, failure divisor, loss, gain, interview lines.
+// clang-format off
 constexpr PressStage kStages[] = {
     {.dueFrom = 50,
      .offeredFrom = 50,
@@ -107,6 +108,7 @@ constexpr PressStage kStages[] = {
      .failureSecondLine = "в результате потеряли 3000 репутации.",
      .successLine = "Всё прошло хорошо, редакция журнала написла о вас статью, повысив вашу репутацмю на 3000."},
 };
+// clang-format on
 
 // The invitation states the trip's cost, the failure the loss and the success the gain.
 constexpr bool statesItsNumbers(const PressStage& stage) {

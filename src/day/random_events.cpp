@@ -54,6 +54,7 @@ struct EventRow {
 };
 
 // Code, condition, message, money, effect.
+// clang-format off
 constexpr EventRow kEvents[] = {
     {.code = 0, .message = "У вас полетела видеокартa", .effect = [](GameState& s) { s.gpuModel = 0; }},
     {.code = 1, .message = "У вас сгорел процессор", .effect = [](GameState& s) { s.cpuMhz = 0; }},
@@ -138,6 +139,7 @@ constexpr EventRow kEvents[] = {
      .message = "Вы нашли коробку из под диска, но без игры!"},
     {.code = 13, .message = "Вы нашли диск с игрой", .effect = [](GameState& s) { addTo(s.gamesOwned, 1); }},
 };
+// clang-format on
 // A message that names a sum of money names the row's own.
 static_assert(std::all_of(std::begin(kEvents), std::end(kEvents), [](const EventRow& row) {
   const std::optional<double> named = lastNumber(row.message);

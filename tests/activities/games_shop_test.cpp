@@ -59,6 +59,7 @@ struct ShopCase {
   std::int32_t moneyAfter;
 };
 
+// clang-format off
 const ShopCase kCases[] = {
     {"NewGameElevenMoney", 0, 11, "1\n", {1}, 1, 1},
     {"FirstGameAtExactPriceHiddenButSold", 0, 10, "1\n", {}, 1, 0},
@@ -76,6 +77,7 @@ const ShopCase kCases[] = {
     {"NegativeChoice", 0, 100, "-1\n", {1}, 0, 100},
     {"NegativeMoneyListsNothing", 3, -50, "4\n", {}, 3, -50},
 };
+// clang-format on
 
 TEST(GamesShop, ShowingAndPurchaseRules) {
   for (const ShopCase& c : kCases) {

@@ -31,6 +31,7 @@ struct MissionCase {
 };
 
 TEST(Hacker, Missions) {
+  // clang-format off
   const MissionCase cases[] = {
       {"new game, mission 1", 0, 0, "1\n",
        {"Вы смогли взломать компьютер и скачать требующийся файл", "Крутость+30,деньги+10"}, 1010, 30, 1},
@@ -66,6 +67,7 @@ TEST(Hacker, Missions) {
       {"no mission 7", 6, 0, "7\n", {}, 1000, 0, 6},
       {"no mission -1", 0, 0, "-1\n", {}, 1000, 0, 0},
   };
+  // clang-format on
   for (const MissionCase& c : cases) {
     MemoryConsole io(c.input);
     Game game(io);

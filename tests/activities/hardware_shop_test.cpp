@@ -31,19 +31,20 @@ const std::string kShopMenu = lines({
 
 // Everything the shop may change.
 auto shopFields(const GameState& s) {
-  return std::tuple(s.money, s.reputation, s.cpuMhz, s.gpuModel, s.hddGb, s.ramGb, s.hasDvdRom, s.hasModem,
-                    s.hasTvOut, s.hasWaterCooling, s.hasSpeakers, s.hasBigMonitor);
+  return std::tuple(s.money, s.reputation, s.cpuMhz, s.gpuModel, s.hddGb, s.ramGb, s.hasDvdRom, s.hasModem, s.hasTvOut,
+                    s.hasWaterCooling, s.hasSpeakers, s.hasBigMonitor);
 }
 
 struct ShopCase {
   const char* name;
   void (*setup)(GameState&);
-  const char* input;                   // category, item
+  const char* input;                    // category, item
   std::vector<std::string_view> shown;  // the lines after the third clear, before the item read
-  std::string_view message;            // empty: nothing is bought
-  void (*change)(GameState&);          // what the purchase changes; nullptr: nothing
+  std::string_view message;             // empty: nothing is bought
+  void (*change)(GameState&);           // what the purchase changes; nullptr: nothing
 };
 
+// clang-format off
 const ShopCase kCases[] = {
     {"NewGameProcessorsShowOnlyTheBase", [](GameState&) {}, "1\n1\n", {"\t Процессоры:", "500Mhz \t\t\t 1"}, "",
      nullptr},
@@ -242,6 +243,7 @@ const ShopCase kCases[] = {
        s.reputation = std::numeric_limits<std::int32_t>::min() + 4;
      }},
 };
+// clang-format on
 
 TEST(HardwareShop, ShowingAndPurchaseRules) {
   for (const ShopCase& c : kCases) {

@@ -18,12 +18,14 @@ namespace {
 using testing::kClear;
 using testing::lines;
 
+// clang-format off
 constexpr const char* kJobLines[] = {
     "Дворник \t\t 10$/день \t\t 1",        "Программист \t\t 15$/день \t\t 2",
     "Администратор \t\t 35$/день \t\t 3",  "Крутой геймер \t\t 60$/день \t\t 4",
     "Гейм-дизайнер \t\t 120$/день \t\t 5", "Создатель игр \t\t 180$/день \t\t 6",
     "Разработчик ОС \t\t 300$/день \t\t 7",
 };
+// clang-format on
 const std::string kEntrepreneurshipLine = "Предпринимательство \t\t\t\t 10\n";
 const std::string kGranted = lines({"Вы получили новую работу"});
 const std::string kRefused = lines({"Не хатает крутости"});
@@ -185,6 +187,7 @@ struct ClubCase {
   void (*change)(GameState&);  // nullptr: nothing changes
 };
 
+// clang-format off
 const ClubCase kClubCases[] = {
     {"BuildAtExactPrice", 100, 200, 0, 0, 0, "1\n", {1}, "Построен маленький компьютерный клуб\n",
      [](GameState& s) {
@@ -230,6 +233,7 @@ const ClubCase kClubCases[] = {
     {"BigToHugeNeedsABigClub", 7000, 5500, 3, 3, 0, "4\n", {1, 2, 3, 4}, "", nullptr},
     {"FailedReadSelectsNothing", 7000, 9000, 1, 1, 1, "x\n\n", {1, 2, 3, 4}, "", nullptr},
 };
+// clang-format on
 
 TEST(Entrepreneurship, ClubActions) {
   for (const ClubCase& c : kClubCases) {
@@ -273,8 +277,7 @@ TEST(Entrepreneurship, LeavingRestoresThePreviousJobAndIncome) {
   EXPECT_EQ(std::tuple(s.job, s.dailyIncome, s.smallClubs), std::tuple(std::int16_t{3}, 35, 1));
 
   jobScreen(game);  // and in again: the income comes from the club counters
-  EXPECT_EQ(std::tuple(s.job, s.dailyIncome, s.previousJob, s.previousIncome),
-            std::tuple(std::int16_t{10}, 10, 3, 35));
+  EXPECT_EQ(std::tuple(s.job, s.dailyIncome, s.previousJob, s.previousIncome), std::tuple(std::int16_t{10}, 10, 3, 35));
 }
 
 TEST(Entrepreneurship, LeavingALoadedEntrepreneurshipLeavesNoJob) {

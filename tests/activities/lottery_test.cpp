@@ -78,6 +78,7 @@ TEST(Lottery, PrizesOfTheDigits) {
     DigitCounts drawn;
     std::int32_t drawNumber;
     std::int32_t won;
+    // clang-format off
   } cases[] = {
       {{3, 4, 0, 0, 0, 5}, 7, 0},
       {{0, 0, 2, 0, 0, 0}, 6, 40},
@@ -88,6 +89,7 @@ TEST(Lottery, PrizesOfTheDigits) {
       {{0, 0, 0, 0, 1, 0}, 7, 50},  // / 0.8
       {{1, 1, 1, 1, 1, 1}, 7, 90},
   };
+  // clang-format on
   for (const Case& c : cases) EXPECT_EQ(lotteryWinnings(c.drawn, c.drawNumber), c.won) << c.drawNumber;
 }
 

@@ -94,7 +94,7 @@ struct AttemptCase {
   const char* name;
   void (*setup)(GameState&);
   const char* input;
-  std::string result;  // printed after the prompt
+  std::string result;          // printed after the prompt
   void (*change)(GameState&);  // nullptr: nothing changes
 };
 

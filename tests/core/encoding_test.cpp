@@ -61,6 +61,7 @@ TEST(Encoding, Utf8DecodingRejectsEveryInvalidForm) {
   struct Case {
     std::string bytes;
     std::string cp866;
+    // clang-format off
   } cases[] = {
       {"\xC0\xAF", "??"},          // overlong
       {"\xE0\x80\xAF", "???"},     // overlong
@@ -70,6 +71,7 @@ TEST(Encoding, Utf8DecodingRejectsEveryInvalidForm) {
       {"\xFF\xFE", "??"},
       {"\xD0", "?"},               // truncated at the end
   };
+  // clang-format on
   for (const Case& c : cases) EXPECT_EQ(utf8ToCp866(c.bytes), c.cp866) << testing::PrintToString(c.bytes);
 }
 

@@ -38,6 +38,7 @@ TEST(KeyDecoder, BytesAndPausesMakeKeys) {
     From from;
     std::vector<std::string> bursts;
     std::vector<Key> keys;
+    // clang-format off
   } cases[] = {
       {From::Stream, {"a\n"}, {K(1), K(1)}},
       {From::Stream, {"д"}, {K(1), K(1)}},  // the stream keeps a byte a key
@@ -59,6 +60,7 @@ TEST(KeyDecoder, BytesAndPausesMakeKeys) {
       {From::Utf8, {"\x1bq"}, {K(1), K(1)}},
       {From::Cp866, {"\xa4\xa0"}, {K(1), K(1)}},  // a single-byte codeset: a byte a character
   };
+  // clang-format on
   const TextCodec utf8 = TextCodec::utf8();
   const TextCodec cp866 = TextCodec::forCodeset("CP866");
   for (const Case& c : cases) {

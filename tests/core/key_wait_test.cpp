@@ -18,8 +18,7 @@ int waitsSatisfied(MemoryConsole& io) {
       io.waitKey();
       ++waits;
     }
-  } catch (const EndOfInput&) {
-  }
+  } catch (const EndOfInput&) {}
   return waits;
 }
 
@@ -28,6 +27,7 @@ TEST(KeyWait, KeysCountedInWaits) {
     std::string keys;
     int waits;
     int keyboardWaits;
+    // clang-format off
   } cases[] = {
       {"a\n", 2, 2},
       {"д", 2, 1},  // a byte of the stream; a whole character of the keyboard
@@ -37,6 +37,7 @@ TEST(KeyWait, KeysCountedInWaits) {
       {"\x1bq", 2, 2},  // ESC then an ordinary key
       {"\x1b[12\n", 3, 3},  // cut short by a byte that cannot continue it
   };
+  // clang-format on
   for (const Case& c : cases) {
     MemoryConsole pipe(c.keys);
     EXPECT_EQ(waitsSatisfied(pipe), c.waits) << "stream: " << testing::PrintToString(c.keys);
@@ -55,7 +56,9 @@ TEST(KeyWait, LineFeedAfterANumberAnswersTheNextWaitOnAPipe) {
 }
 
 TEST(KeyWait, HeldBackCodeSurvivesANumberRead) {
-  MemoryConsole io("\x1b[D" "42");
+  MemoryConsole io(
+      "\x1b[D"
+      "42");
   io.waitKey();  // the arrow's first code
   std::int32_t n = 0;
   io.readNumber(n);
@@ -65,7 +68,9 @@ TEST(KeyWait, HeldBackCodeSurvivesANumberRead) {
 }
 
 TEST(KeyWait, AByteAfterALoneEscapeStaysInTheStream) {
-  MemoryConsole io("\x1b" "5\n");
+  MemoryConsole io(
+      "\x1b"
+      "5\n");
   io.waitKey();
   std::int32_t n = 0;
   io.readNumber(n);

@@ -45,14 +45,17 @@ TEST(LineRead, CyrillicBecomesCp866AndCountsAsCharacters) {
   MemoryConsole io("абвгдеёжзийклмно\n");
   const std::string name = readName(io);
   ASSERT_EQ(name.size(), 15u);
-  EXPECT_EQ(static_cast<unsigned char>(name[0]), 0xA0);  // а
-  EXPECT_EQ(static_cast<unsigned char>(name[6]), 0xF1);  // ё
+  EXPECT_EQ(static_cast<unsigned char>(name[0]), 0xA0);   // а
+  EXPECT_EQ(static_cast<unsigned char>(name[6]), 0xF1);   // ё
   EXPECT_EQ(static_cast<unsigned char>(name[14]), 0xAD);  // н
 }
 
 TEST(LineRead, UnknownAndInvalidCharactersBecomeQuestionMarks) {
   // A euro sign (not in CP866), a lone continuation byte, a truncated sequence.
-  MemoryConsole io("a\xE2\x82\xAC" "b\x80" "c\xE2\x82\n");
+  MemoryConsole io(
+      "a\xE2\x82\xAC"
+      "b\x80"
+      "c\xE2\x82\n");
   EXPECT_EQ(readName(io), "a?b?c??");
 }
 

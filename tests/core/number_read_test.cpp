@@ -17,12 +17,14 @@ struct Case16 {
 };
 
 TEST(NumberRead, SixteenBitValues) {
+  // clang-format off
   const Case16 cases[] = {
       {"0007\n", 7},    {"-15\n", -15},   {"+3\n", 3},        {"32767\n", 32767},
       {"-32768\n", -32768}, {"32768\n", 99}, {"-32769\n", 99}, {"12abc\n", 12},
       {"abc\n", 99},    {"-\n", 99},      {"+\n", 99},        {"\n\n \t\r\v\f42\n", 42},
       {"99999999999999999999999\n", 99},
   };
+  // clang-format on
   for (const Case16& c : cases) {
     MemoryConsole io(std::string(c.input) + "5\n");
     std::int16_t target = 99;

@@ -75,6 +75,7 @@ TEST(RealText, FormatsLikePrintfG) {
     double value;
     const char* text;
   };
+  // clang-format off
   const Case cases[] = {
       {0.125, "0.125"}, {0.5, "0.5"}, {1, "1"}, {8, "8"}, {3, "3"}, {0, "0"}, {-0.0, "-0"}, {-2.5, "-2.5"},
       {1e6, "1e+06"}, {999999, "999999"}, {999999.5, "1e+06"}, {999998.5, "999998"}, {1234565, "1.23456e+06"},
@@ -86,6 +87,7 @@ TEST(RealText, FormatsLikePrintfG) {
       {std::numeric_limits<float>::denorm_min(), "1.4013e-45"}, {kInf, "inf"}, {-kInf, "-inf"}, {kNaN, "nan"},
       {-kNaN, "-nan"},
   };
+  // clang-format on
   for (const Case& c : cases) expectFormatted(c.value, c.text);
 
   // Bit patterns of every kind, and the values whose exact digits just fit 64 bits or just
@@ -117,6 +119,7 @@ TEST(RealText, ReadsTheNearestFloat) {
     std::string text;
     std::optional<float> value;
   };
+  // clang-format off
   const Case cases[] = {
       {"0.125", 0.125f}, {"+8", 8.0f}, {"-0", -0.0f}, {"0e999999999999", 0.0f}, {"0.1", 0.1f},
       {"16777217", 16777216.0f}, {"16777219", 16777220.0f}, {"16777217.00000000000000000000001", 16777218.0f},
@@ -140,6 +143,7 @@ TEST(RealText, ReadsTheNearestFloat) {
       {"+inf", std::nullopt}, {"-infinity", std::nullopt}, {"-nan", std::nullopt}, {"nan(1)", std::nullopt},
       {".e1", std::nullopt}, {"0x10", std::nullopt}, {"1 ", std::nullopt}, {"1e5x", std::nullopt},
   };
+  // clang-format on
   for (const Case& c : cases) expectParsed(c.text, c.value);
 }
 

@@ -101,6 +101,7 @@ TEST(DayMenu, LinesShownByTheirConditions) {
     std::int32_t day, reputation;
     std::int16_t job, gamesCompleted;
     std::string expected;
+    // clang-format off
   } cases[] = {
       {20, 49, 1, 9,
        lines({"1.Мир Железа \t\t\t 1", "2.Территория игр \t\t 2", "3.Выбор работы \t\t\t 3",
@@ -112,6 +113,7 @@ TEST(DayMenu, LinesShownByTheirConditions) {
               "7.Сайт \t\t\t\t 7", "8.Конец дня \t\t\t 8", "9.Онлайн игра \t\t\t 9",
               "10.Сохранение \t\t\t 10"})},
   };
+  // clang-format on
   for (const Case& c : cases) {
     MemoryConsole io("");
     Game game(io);
@@ -174,11 +176,13 @@ TEST(DayLoop, RefusedEntriesShowNoScreenAndEndTheDay) {
     const char* input;
     std::int32_t day, reputation;
     std::int16_t gamesCompleted;
+    // clang-format off
   } cases[] = {
       {"5\n", 22, 0, 0},   // no lottery on day 22
       {"7\n", 3, 49, 0},   // the website needs 50
       {"9\n", 3, 0, 9},    // online games need 10 played through
   };
+  // clang-format on
   for (const Case& c : cases) {
     MemoryConsole io(c.input);
     Game game(io);
@@ -313,19 +317,21 @@ TEST(Defeat, AtEachDebtTier) {
   struct Case {
     std::int32_t day, money;
     bool lost;
+    // clang-format off
   } cases[] = {
       {99, -200, true},  {99, -199, false},  {101, -499, false},  {100, -500, true},
       {199, -500, true}, {201, -999, false}, {200, -1000, true}, {5000, INT32_MIN, true},
   };
+  // clang-format on
   for (const Case& c : cases) {
     MemoryConsole io("0\n1\n");
     Game game(io);
     game.state.day = c.day, game.state.money = c.money;
     EXPECT_TRUE(runLoop(game));
     const std::string& out = io.output();
-    const std::string tail = "10.Сохранение \t\t\t 10\n" +
-                             std::string(c.lost ? "Вы проиграли.У вас огромные долги\n"
-                                                : "Вы уверены,что хотите выйте?1-да,2-нет.\n");
+    const std::string tail =
+        "10.Сохранение \t\t\t 10\n" +
+        std::string(c.lost ? "Вы проиграли.У вас огромные долги\n" : "Вы уверены,что хотите выйте?1-да,2-нет.\n");
     EXPECT_TRUE(out.ends_with(tail)) << c.day << " " << c.money;
   }
 }

@@ -56,10 +56,12 @@ TEST(RollEventTables, NicknameSecondLetterChoosesTheTable) {
   struct Case {
     const char* name;
     std::optional<std::size_t> alt;  // none: the table keeps its own roll
+    // clang-format off
   } cases[] = {
       {"ag", 0}, {"ah", 0}, {"ak", 0}, {"al", 1}, {"ap", 1}, {"aq", 2}, {"au", 2}, {"av", 3},
       {"az", 3}, {"aa", {}}, {"af", {}}, {"aH", {}}, {"a1", {}}, {"a", {}}, {"", {}}, {"a{", {}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     MemoryConsole io("");
     Game game(io);

@@ -58,7 +58,7 @@ struct PressCase {
   std::int32_t pressLevel;
   std::int32_t day;
   std::int32_t money;
-  const char* input;  // the answers; the line feed after the last one is the key press
+  const char* input;   // the answers; the line feed after the last one is the key press
   std::string screen;  // after the clearing of the screen
   std::int32_t reputationAfter;
   std::int32_t moneyAfter;
@@ -66,6 +66,7 @@ struct PressCase {
 };
 
 TEST(PressInvitations, OffersAndOutcomes) {
+  // clang-format off
   const PressCase cases[] = {
       {"failure on a day divisible by 4", 60, 0, 12, 0, "1\n", offer(0, kFailure[0]), 55, -10, 1},
       {"success on another day", 60, 0, 13, 100, "1\n", offer(0, kSuccess[0]), 70, 90, 1},
@@ -85,6 +86,7 @@ TEST(PressInvitations, OffersAndOutcomes) {
       {"the stage is the press level, not the reputation", 500, 2, 13, 0, "0\n", offer(2), 500, 0, 3},
       {"all offered", 20000, 7, 13, 0, "\n", "", 20000, 0, 7},
   };
+  // clang-format on
   for (const PressCase& c : cases) {
     SCOPED_TRACE(c.title);
     MemoryConsole io(c.input);

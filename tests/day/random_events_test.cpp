@@ -23,9 +23,7 @@ const std::string kHeader = "\t\tСобытие\n";
 const std::string kTwoKeys = "\n\n";
 
 // What the screen prints for an event with the message (none when empty).
-std::string eventOutput(std::string_view message) {
-  return message.empty() ? kHeader : kHeader + lines({message});
-}
+std::string eventOutput(std::string_view message) { return message.empty() ? kHeader : kHeader + lines({message}); }
 
 // A position past the eleven with fixed codes and day shifts: the code placed there is
 // the code that strikes (unless the late-game shift lowers it).
@@ -190,6 +188,7 @@ TEST(RandomEvents, FixedCodesAndDayShiftsAreWrittenIntoTheTable) {
     std::int32_t day;
     std::int16_t entryAfter;
   };
+  // clang-format off
   const Case cases[] = {
       {0, 20, 0},  {1, 20, 8},   {2, 20, 12},  {3, 20, 8},   {4, 20, 9},  {4, 30, 9},  {4, 31, 8},
       {5, 100, 1}, {5, 101, 0},  {6, 20, 13},  {7, 40, 1},   {7, 41, 0},  {8, 20, 9},  {9, 20, 0},
@@ -197,6 +196,7 @@ TEST(RandomEvents, FixedCodesAndDayShiftsAreWrittenIntoTheTable) {
       // After day 150 the fixed codes are lowered at once.
       {1, 151, 3}, {2, 151, 7},  {4, 151, 3},  {6, 151, 8},  {8, 151, 4}, {10, 151, 6},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << "position " << c.position << " on day " << c.day);
     MemoryConsole io(kTwoKeys);
@@ -303,8 +303,8 @@ TEST(RandomEvents, FiftyFirstEventTakesPositionZeroAgain) {
   randomEventScreen(game);
   randomEventScreen(game);
   EXPECT_EQ(s.eventCursor, 2);
-  EXPECT_EQ(io.output(), eventOutput("Вы потеряли работу и репутацию") +
-                             eventOutput("У вас сломался монитор. Ремонт стоит 100$"));
+  EXPECT_EQ(io.output(),
+            eventOutput("Вы потеряли работу и репутацию") + eventOutput("У вас сломался монитор. Ремонт стоит 100$"));
 }
 
 TEST(RandomEvents, EarlyDayShiftAddsOneAgainInTheSecondPass) {

@@ -151,13 +151,14 @@ TEST(Victory, ScoreRecordBytes) {
   game.state.money = 20000;
   game.state.reputation = 16000;
   appendScoreRecord(game);
-  EXPECT_EQ(rawScoresIn(folder), withTextLineEnds(
-            "\n"
-            "  \t\xAD\xA8\xAA\n"
-            "\xE8\xE3\xF0\xE0 \xEF\xF0\xEE\xE9\xE4\xE5\xED\xE0 \xE7\xE0 21 \xE4\xE5\xED\xFC\n"
-            "\xED\xE0\xE1\xF0\xEE\xED\xEE \xEA\xF0\xF3\xF2\xEE\xF1\xF2\xE8 16000\n"
-            "\xC7\xE0\xF0\xE0\xE1\xEE\xF2\xE0\xED\xEE \xE4\xE5\xED\xE5\xE3 20000\n"
-            " \xCD\xE0\xE1\xF0\xE0\xED\xEE \xEF\xF0\xE8\xE7\xEE\xE2\xFB\xF5 \xEE\xF7\xEA\xEE\xE2 3809523\n"));
+  EXPECT_EQ(rawScoresIn(folder),
+            withTextLineEnds(
+                "\n"
+                "  \t\xAD\xA8\xAA\n"
+                "\xE8\xE3\xF0\xE0 \xEF\xF0\xEE\xE9\xE4\xE5\xED\xE0 \xE7\xE0 21 \xE4\xE5\xED\xFC\n"
+                "\xED\xE0\xE1\xF0\xEE\xED\xEE \xEA\xF0\xF3\xF2\xEE\xF1\xF2\xE8 16000\n"
+                "\xC7\xE0\xF0\xE0\xE1\xEE\xF2\xE0\xED\xEE \xE4\xE5\xED\xE5\xE3 20000\n"
+                " \xCD\xE0\xE1\xF0\xE0\xED\xEE \xEF\xF0\xE8\xE7\xEE\xE2\xFB\xF5 \xEE\xF7\xEA\xEE\xE2 3809523\n"));
   EXPECT_EQ(io.output(), "");
 }
 
@@ -169,10 +170,12 @@ TEST(Victory, DayWordByTheLastDigit) {
   const std::string_view day = " \xE4\xE5\xED\xFC";
   const std::string_view days234 = " \xE4\xED\xFF ";
   const std::string_view daysMany = " \xE4\xED\xE5\xE9";
+  // clang-format off
   const Case cases[] = {
       {21, day},      {1, day},       {11, day},      {23, days234}, {12, days234},   {4, days234},
       {15, daysMany}, {10, daysMany}, {19, daysMany}, {-21, day},    {-3, days234},   {0, daysMany},
   };
+  // clang-format on
   const std::string label = "\xE8\xE3\xF0\xE0 \xEF\xF0\xEE\xE9\xE4\xE5\xED\xE0 \xE7\xE0 ";
   for (const Case& c : cases) {
     const ScratchFolder scratch;
@@ -363,7 +366,7 @@ TEST(Victory, AllInOneCheatCodeWinsAtTheTopOfTheNextDay) {
   EXPECT_EQ(out.substr(at + menuEnd.size()), kClear + kCongratulations);
   EXPECT_EQ(game.state.day, 2);
   const std::string scores = scoresIn(folder);
-  EXPECT_EQ(countOf(scores, " 20010\n"), 1u);  // the cheat's 20000 and a day's pay
+  EXPECT_EQ(countOf(scores, " 20010\n"), 1u);     // the cheat's 20000 and a day's pay
   EXPECT_EQ(countOf(scores, " 50025000\n"), 1u);  // 20010 x 20000 / 8
 }
 

@@ -68,8 +68,10 @@ TEST(IncomeAfterLoad, ByJobAndClubs) {
 // and one huge club, everything else as a new game has it.
 std::string handMadeFile(std::string_view name, std::int32_t day, std::int16_t job) {
   std::string bytes = std::string(name) + ";\r\n" + std::to_string(day) + ";\r\n";
-  const std::vector<std::string> rest = {"25", "30", "2000", "6800", "1", "160", std::to_string(job), "0", "0", "0",
-                                         "0", "0", "0", "0", "0", "0", "0", "0", "2", "0", "0", "1", "0", "0"};
+  const std::vector<std::string> rest = {"25", "30", "2000", "6800", "1", "160", std::to_string(job),
+                                         "0",  "0",  "0",    "0",    "0", "0",   "0",
+                                         "0",  "0",  "0",    "0",    "2", "0",   "0",
+                                         "1",  "0",  "0"};
   for (const std::string& record : rest) bytes += record + ";\r\n";
   return bytes;
 }

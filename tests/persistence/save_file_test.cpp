@@ -39,13 +39,12 @@ std::string nameOf(const GameState& state) { return std::string(state.playerName
 // Records 2 to 26 of a state, in the file's order, as numbers.
 std::vector<double> numericRecords(const GameState& s) {
   const auto n = [](auto value) { return static_cast<double>(value); };
-  return {n(s.day),         n(s.money),          n(s.reputation),      n(s.cpuMhz),
-          n(s.gpuModel),    n(s.ramGb),          n(s.hddGb),           n(s.job),
-          n(s.hackerLevel), n(s.gamesOwned),     n(s.gamesCompleted),  n(s.hasDvdRom),
-          n(s.hasModem),    n(s.hasTvOut),       n(s.hasWaterCooling), n(s.hasSpeakers),
-          n(s.hasBigMonitor), n(s.onlineHero1),  n(s.onlineHero2),     n(s.smallClubs),
-          n(s.mediumClubs), n(s.bigClubs),       n(s.hugeClubs),       n(s.siteLevel),
-          n(s.pressLevel)};
+  return {
+      n(s.day),         n(s.money),      n(s.reputation),      n(s.cpuMhz),      n(s.gpuModel),       n(s.ramGb),
+      n(s.hddGb),       n(s.job),        n(s.hackerLevel),     n(s.gamesOwned),  n(s.gamesCompleted), n(s.hasDvdRom),
+      n(s.hasModem),    n(s.hasTvOut),   n(s.hasWaterCooling), n(s.hasSpeakers), n(s.hasBigMonitor),  n(s.onlineHero1),
+      n(s.onlineHero2), n(s.smallClubs), n(s.mediumClubs),     n(s.bigClubs),    n(s.hugeClubs),      n(s.siteLevel),
+      n(s.pressLevel)};
 }
 
 // A state with a value of its own in every saved field, the six extras included (each a
@@ -94,9 +93,9 @@ std::string fileOf(const std::vector<std::string>& records, std::string_view lin
 }
 
 std::vector<std::string> unusualRecords() {
-  return {"zaveK-9_x", "123456", "-98765", "2147483647", "4400", "9800", "0.5", "1500", "10",
-          "6", "15", "12", "1", "2", "3", "4", "5", "6", "32767", "-32768", "2", "3", "4", "5",
-          "7", "-2147483648"};
+  return {"zaveK-9_x", "123456", "-98765", "2147483647", "4400", "9800", "0.5", "1500",       "10",
+          "6",         "15",     "12",     "1",          "2",    "3",    "4",   "5",          "6",
+          "32767",     "-32768", "2",      "3",          "4",    "5",    "7",   "-2147483648"};
 }
 
 TEST(SaveWriter, DayOneOfANewGameWithoutBonus) {
@@ -316,6 +315,7 @@ TEST(SaveReader, ValuesOutsideTheFieldsWidthFailAndStopTheReading) {
     const char* text;
     bool accepted;
   };
+  // clang-format off
   const Case cases[] = {
       {2, "2147483647", true},   {2, "2147483648", false},      {3, "-2147483648", true},
       {3, "-2147483649", false}, {4, "99999999999999999999", false}, {5, "+77", true},
@@ -324,6 +324,7 @@ TEST(SaveReader, ValuesOutsideTheFieldsWidthFailAndStopTheReading) {
       {21, "0000000000000000000042", true}, {26, "-0", true},    {13, "abc", false},
       {13, "-", false},          {13, "+", false},              {26, "2147483648", false},
   };
+  // clang-format on
   const GameState full = unusualState();
   for (const Case& c : cases) {
     std::vector<std::string> records = unusualRecords();
@@ -349,6 +350,7 @@ TEST(SaveReader, MemoryRecordAsADecimalReal) {
     bool accepted;
     float value;
   };
+  // clang-format off
   const Case cases[] = {
       {"0.125", true, 0.125f}, {"1", true, 1.0f},     {"8", true, 8.0f},         {"+2.5", true, 2.5f},
       {".5", true, 0.5f},      {"4.", true, 4.0f},    {"5e-1", true, 0.5f},      {"1.5E+3", true, 1500.0f},
@@ -358,6 +360,7 @@ TEST(SaveReader, MemoryRecordAsADecimalReal) {
       {"1e", false, 0},        {"1e+", false, 0},     {"inf", false, 0},         {"nan", false, 0},
       {".", false, 0},         {"-", false, 0},       {"e5", false, 0},
   };
+  // clang-format on
   for (const Case& c : cases) {
     std::vector<std::string> records = unusualRecords();
     records[6] = c.text;

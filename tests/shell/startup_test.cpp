@@ -29,12 +29,10 @@ TEST(StartUp, SequenceUpToTheMainMenu) {
   EXPECT_STREQ(game.state.playerName.data(), "abcdefghijklmno");
   const std::string& out = io.output();
 
-  std::string expected = kClear +
-                         lines({"\t\tзагрузка... калi ласка, пачакайце!",
-                                "\t\tЗагружэние завяршано.нажмите ENTER"}) +
-                         std::string(60, '\n') +
-                         lines({"Введите ваше имя(ник). Не более 15 символов. Все символы должны быть маленьлие"}) +
-                         kClear;
+  std::string expected =
+      kClear + lines({"\t\tзагрузка... калi ласка, пачакайце!", "\t\tЗагружэние завяршано.нажмите ENTER"}) +
+      std::string(60, '\n') +
+      lines({"Введите ваше имя(ник). Не более 15 символов. Все символы должны быть маленьлие"}) + kClear;
   ASSERT_TRUE(out.starts_with(expected));
   std::size_t at = expected.size();
   for (const std::string_view row : kPicture) {
@@ -115,9 +113,9 @@ TEST(Art, TitleBannerLayout) {
   EXPECT_EQ(countOf(std::string(kTitleBanner[11]), "ТМ"), 1u);
 }
 
-const std::string kMainMenu = lines({"", "\t\t Новая игра \t\t 1", "", "\t\t Загрузка игры \t\t 2", "",
-                                     "\t\t Опции \t\t\t 3", "", "\t\t Авторы \t\t 4", "",
-                                     "\t\t Обучение \t\t 5", "", "\t\t\t\t\t\t\t\t version 3"});
+const std::string kMainMenu =
+    lines({"", "\t\t Новая игра \t\t 1", "", "\t\t Загрузка игры \t\t 2", "", "\t\t Опции \t\t\t 3", "",
+           "\t\t Авторы \t\t 4", "", "\t\t Обучение \t\t 5", "", "\t\t\t\t\t\t\t\t version 3"});
 
 TEST(MainMenu, OtherChoicesClearTheScreenAndEnd) {
   for (const char* choice : {"6\n", "0\n", "-1\n", "menu\n", "70000\n"}) {
@@ -132,12 +130,14 @@ TEST(MainMenu, EntriesThreeToFive) {
   struct Case {
     const char* input;
     std::string screen;
+    // clang-format off
   } cases[] = {
       {"3\nk", lines({"Графика \t\t макс.", "Анимация \t\t макс.", "Текстуры \t\t макс.",
                       "Сглаживание \t\t макс.", "Звук \t\t\t стерео", "Фильтрация \t\t макс.", "",
                       "И чё дальше??? Жми ENTER"})},
       {"5\x1b[A", lines({"Выход-0"})},
   };
+  // clang-format on
   for (const Case& c : cases) {
     MemoryConsole io(c.input);
     Game game(io);

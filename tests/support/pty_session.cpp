@@ -3,9 +3,9 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/syscall.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,8 +15,8 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
-#include <string>
 #include <stdexcept>
+#include <string>
 
 namespace geekpath::testing {
 
@@ -131,7 +131,8 @@ void PtySession::readAvailable(int timeoutMs) {
 }
 
 bool PtySession::waitFor(std::string_view text, double seconds) {
-  const Clock::time_point deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+  const Clock::time_point deadline =
+      Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
   for (;;) {
     const std::size_t at = screen_.find(text, mark_);
     if (at != std::string::npos) {
@@ -144,19 +145,21 @@ bool PtySession::waitFor(std::string_view text, double seconds) {
 }
 
 void PtySession::drain(double seconds) {
-  const Clock::time_point deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+  const Clock::time_point deadline =
+      Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
   while (Clock::now() < deadline) readAvailable(std::min(millisecondsLeft(deadline), 20));
 }
 
 termios PtySession::mode() const {
-  termios t {};
+  termios t{};
   tcgetattr(slave_, &t);
   return t;
 }
 
 PtySession::Exit PtySession::waitExit(double seconds) {
   Exit result;
-  const Clock::time_point deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+  const Clock::time_point deadline =
+      Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
   for (;;) {
     int status = 0;
     const pid_t done = waitpid(shell_, &status, WNOHANG);
@@ -185,7 +188,8 @@ char PtySession::gameState() const {
 }
 
 bool PtySession::waitState(char state, double seconds) {
-  const Clock::time_point deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+  const Clock::time_point deadline =
+      Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
   for (;;) {
     if (gameState() == state) return true;
     if (Clock::now() >= deadline) return false;
@@ -214,8 +218,8 @@ void PtySession::hangUp() {
 }
 
 bool sameMode(const termios& a, const termios& b) {
-  return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag &&
-         a.c_lflag == b.c_lflag && std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
+  return a.c_iflag == b.c_iflag && a.c_oflag == b.c_oflag && a.c_cflag == b.c_cflag && a.c_lflag == b.c_lflag &&
+         std::memcmp(a.c_cc, b.c_cc, sizeof a.c_cc) == 0;
 }
 
 bool PtySession::gameInWrite() const {

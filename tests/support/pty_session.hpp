@@ -22,7 +22,8 @@ struct PtyOptions {
 class PtySession {
  public:
   using Options = PtyOptions;
-  explicit PtySession(std::vector<std::string> environment) : PtySession(Options{.environment = std::move(environment)}) {}
+  explicit PtySession(std::vector<std::string> environment)
+      : PtySession(Options{.environment = std::move(environment)}) {}
   explicit PtySession(const Options& options = {});
   ~PtySession();
   PtySession(const PtySession&) = delete;
@@ -66,7 +67,7 @@ class PtySession {
 
   int master_ = -1;
   int screenFd_ = -1;  // where the screen is read: the master side, or the output pipe
-  int slave_ = -1;  // kept open so the mode can be read, and after a hang-up none
+  int slave_ = -1;     // kept open so the mode can be read, and after a hang-up none
   pid_t shell_ = -1;
   pid_t pid_ = -1;  // the game
   termios initialMode_{};

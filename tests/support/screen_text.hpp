@@ -1,9 +1,9 @@
 #pragma once
 // Small helpers for writing the expected screen texts of a test.
 
-#include <vector>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace geekpath::testing {
 
@@ -64,7 +64,9 @@ inline std::string startingPanel(int money, int day, int reputation = 0, int hdd
 // How many times needle occurs in haystack.
 inline std::size_t countOf(std::string_view haystack, std::string_view needle) {
   std::size_t n = 0;
-  for (std::size_t at = haystack.find(needle); at != std::string_view::npos; at = haystack.find(needle, at + needle.size())) ++n;
+  for (std::size_t at = haystack.find(needle); at != std::string_view::npos;
+       at = haystack.find(needle, at + needle.size()))
+    ++n;
   return n;
 }
 

@@ -17,7 +17,8 @@
 namespace geekpath::platform {
 namespace {
 
-// NOLINTBEGIN: the bodies are JavaScript.
+// NOLINTBEGIN: the bodies are JavaScript, left as written by clang-tidy and clang-format.
+// clang-format off
 EM_JS(int, hostStoresFiles, (), { return geekpathHostFiles(Module.geekpathHost) === 'store' ? 1 : 0; });
 
 // The bytes go into memory the game frees: *data points to them, and the result is their
@@ -59,6 +60,7 @@ EM_JS(int, hostFileRename, (const char* from, const char* to), {
   return Module.geekpathHost.files.rename(UTF8ToString(from), UTF8ToString(to)) ? 1 : 0;
 });
 EM_JS(int, hostFileRemove, (const char* path), { return Module.geekpathHost.files.remove(UTF8ToString(path)) ? 1 : 0; });
+// clang-format on
 // NOLINTEND
 
 // The most one host call is handed or asked for; the game's files are far smaller.
@@ -133,7 +135,9 @@ bool real::truncate(FileId file, const std::string& path, std::uint64_t size) {
 
 bool real::close(FileId file) { return hostFileClose(descriptor(file)) != 0; }
 
-bool real::rename(const std::string& from, const std::string& to) { return hostFileRename(from.c_str(), to.c_str()) != 0; }
+bool real::rename(const std::string& from, const std::string& to) {
+  return hostFileRename(from.c_str(), to.c_str()) != 0;
+}
 
 bool real::remove(const std::string& path) { return hostFileRemove(path.c_str()) != 0; }
 

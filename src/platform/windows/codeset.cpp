@@ -26,10 +26,12 @@ UINT codePageOf(std::string_view codeset) {
     std::string_view name;
     UINT codePage;
   };
+  // clang-format off
   static constexpr Named kNamed[] = {
       {"UTF8", CP_UTF8},      {"KOI8R", 20866},   {"KOI8U", 21866},  {"MACCYRILLIC", 10007},
       {"ASCII", 20127},       {"USASCII", 20127}, {"ANSIX3.41968", 20127},
   };
+  // clang-format on
   for (const Named& named : kNamed) {
     if (name == named.name) return named.codePage;
   }
@@ -43,8 +45,8 @@ UINT codePageOf(std::string_view codeset) {
 // The calls take no error flags for some code pages, and the used-default flag not for
 // the UTF ones.
 bool takesErrorFlags(UINT codePage) {
-  return codePage != CP_UTF7 && !(codePage >= 50220 && codePage <= 50229) && codePage != 52936 &&
-         codePage != 54936 && !(codePage >= 57002 && codePage <= 57011) && codePage != 42;
+  return codePage != CP_UTF7 && !(codePage >= 50220 && codePage <= 50229) && codePage != 52936 && codePage != 54936 &&
+         !(codePage >= 57002 && codePage <= 57011) && codePage != 42;
 }
 
 class CodePage final : public ForeignCodeset {
@@ -79,9 +81,9 @@ class CodePage final : public ForeignCodeset {
     const bool utf = codePage == CP_UTF8 || codePage == CP_UTF7;
     BOOL usedDefault = FALSE;
     const DWORD flags = takesErrorFlags(codePage) && !utf ? WC_NO_BEST_FIT_CHARS : 0;
-    const int length = WideCharToMultiByte(codePage, flags | (codePage == CP_UTF8 ? WC_ERR_INVALID_CHARS : 0u),
-                                           wide.data(), static_cast<int>(wide.size()), buffer, 64, nullptr,
-                                           utf ? nullptr : &usedDefault);
+    const int length =
+        WideCharToMultiByte(codePage, flags | (codePage == CP_UTF8 ? WC_ERR_INVALID_CHARS : 0u), wide.data(),
+                            static_cast<int>(wide.size()), buffer, 64, nullptr, utf ? nullptr : &usedDefault);
     if (length <= 0 || usedDefault) return false;
     out.append(buffer, static_cast<std::size_t>(length));
     return true;

@@ -112,12 +112,12 @@ class WindowsDevice final : public ConsoleDevice {
   // (a surrogate pair) waits for its second half.
   std::string typedText(std::wstring_view wide);
 
-  std::string typedBytes_;     // typed console text not yet handed over
-  bool consoleEnded_ = false;  // Ctrl+Z came
-  int interruptedReads_ = 0;   // console line reads cut short in a row
-  wchar_t highSurrogate_ = 0;  // the first half of a character split between two reads
+  std::string typedBytes_;        // typed console text not yet handed over
+  bool consoleEnded_ = false;     // Ctrl+Z came
+  int interruptedReads_ = 0;      // console line reads cut short in a row
+  wchar_t highSurrogate_ = 0;     // the first half of a character split between two reads
   std::deque<std::string> keys_;  // keys of key events not yet handed over, one each
-  std::string outputTail_;     // the start of a UTF-8 sequence the next write completes
+  std::string outputTail_;        // the start of a UTF-8 sequence the next write completes
 };
 
 // Ends the program the way a console event asks, if one came: console as found, the

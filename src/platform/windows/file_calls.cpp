@@ -57,7 +57,8 @@ std::ptrdiff_t real::read(FileId file, char* bytes, std::size_t count) {
 
 std::ptrdiff_t real::write(FileId file, const char* bytes, std::size_t count) {
   DWORD written = 0;
-  const BOOL ok = WriteFile(handleOf(file), bytes, static_cast<DWORD>(std::min(count, kMaxTransfer)), &written, nullptr);
+  const BOOL ok =
+      WriteFile(handleOf(file), bytes, static_cast<DWORD>(std::min(count, kMaxTransfer)), &written, nullptr);
   // A call that failed part of the way reports what it wrote.
   return ok == 0 && written == 0 ? -1 : static_cast<std::ptrdiff_t>(written);
 }
