@@ -219,7 +219,7 @@ test('a victory adds its record after every byte of SCORES.txt; records an earli
     const files = await game.files();
     assert.deepEqual(Object.keys(files).sort(), ['SCORES.txt', 'save2.sav']);
     assert.deepEqual(files['SCORES.txt'].subarray(0, notes.length), notes);
-    assert.match(files['SCORES.txt'].subarray(notes.length).toString('latin1'), /^\n?\n  \t\S+\n[^]*\d\n$/);
+    assert.match(files['SCORES.txt'].subarray(notes.length).toString('latin1'), /^\n?\n {2}\t\S+\n[^]*\d\n$/);
     assert.deepEqual(game.errors, []);
   } finally {
     await browser.close();
