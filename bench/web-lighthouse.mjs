@@ -57,19 +57,21 @@ try {
   }
 } finally {
   server.close();
-  fs.rmSync(folder, { recursive: true, force: true });
+  if (process.env.GEEKPATH_KEEP_REPORTS) console.log(`reports kept in ${folder}`);
+  else fs.rmSync(folder, { recursive: true, force: true });
 }
 
 // One line a run, then the medians.
 const figures = reports.map((report) => ({
   ...Object.fromEntries(CATEGORIES.map((id) => [id, Math.round(report.categories[id].score * 100)])),
   lcp: report.audits['largest-contentful-paint'].numericValue,
+  tbt: report.audits['total-blocking-time'].numericValue,
   cls: report.audits['cumulative-layout-shift'].numericValue,
 }));
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 const line = (label, f) => console.log(`  ${label.padEnd(8)} performance ${String(f.performance).padStart(3)}, ` +
   `accessibility ${String(f.accessibility).padStart(3)}, best practices ${String(f['best-practices']).padStart(3)}, ` +
-  `SEO ${String(f.seo).padStart(3)}; LCP ${(f.lcp / 1000).toFixed(2)} s, CLS ${f.cls.toFixed(3)}`);
+  `SEO ${String(f.seo).padStart(3)}; LCP ${(f.lcp / 1000).toFixed(2)} s, TBT ${f.tbt.toFixed(0)} ms, CLS ${f.cls.toFixed(3)}`);
 const { formFactor, throttlingMethod } = reports[0].configSettings;
 console.log(`Lighthouse ${reports[0].lighthouseVersion} (${formFactor}, ${throttlingMethod} throttling), the site gzipped from 127.0.0.1:`);
 figures.forEach((f, i) => line(`run ${i + 1}`, f));

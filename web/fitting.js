@@ -16,11 +16,12 @@ const WINDOW_RULE = { columns: 80, rows: 32, dayRows: 28, largest: 18, readable:
   fewestRows: 10 };
 
 // A phone held upright, where 80 columns would take a font too small to read. The columns
-// follow the screen on view: as many as its widest line takes, up to 80, with the font as
-// large as that allows (16 pixels at most, 8 at least), whatever the rows. Its scrollbar is
-// a thin strip, since a finger scrolls the text itself; the widget's own would take two
-// columns. Until the game has shown a screen, the day's screen is assumed: 52 columns.
-const UPRIGHT_PHONE_RULE = { columns: 52, largest: 16, smallest: 8, fewestRows: 10, scrollbar: 4, followsScreen: true };
+// follow the screen on view: as many as its widest line takes, up to 80, and never fewer
+// than the 51 of the day's screen, so that the font (16 pixels at most, 8 at least) stays
+// as the day's screen has it on every screen that is not wider, and changes only for one
+// that is. Its scrollbar is a thin strip, since a finger scrolls the text itself; the
+// widget's own would take two columns.
+const UPRIGHT_PHONE_RULE = { columns: 51, largest: 16, smallest: 8, fewestRows: 10, scrollbar: 4, followsScreen: true };
 const MOST_COLUMNS = 80;
 
 // The rule for a window of width x height CSS pixels: the phone's for a window taller than
@@ -33,7 +34,7 @@ const windowRule = () => ruleFor(window.innerWidth, window.innerHeight);
 // widest line of the screen on view, in columns.
 function wants(rule, screen) {
   if (rule.followsScreen) {
-    const columns = Math.min(screen ?? rule.columns, MOST_COLUMNS);
+    const columns = Math.min(Math.max(screen ?? 0, rule.columns), MOST_COLUMNS);
     return [{ from: rule.smallest, fits: (cells) => cells.cols >= columns }];
   }
   return [

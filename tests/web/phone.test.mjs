@@ -47,8 +47,8 @@ test('on a touch phone the keypad and the text line play a day and save, one wai
     // At a key wait the text line is one key, its first, the rest dropped; at the menu a
     // typed 7 is erased (17 would end the program).
     const states = [await act(['Enter']), await act([], 'вася')];
-    // The logo's screen: the columns follow its widest line, and no row wraps.
-    assert.deepEqual(await layout(game.page), { ...readable(16), day: false });
+    // The logo's screen, narrower than the day's: the day's font, and no row wraps.
+    assert.deepEqual(await layout(game.page), { ...readable(12), day: false });
     states.push(await act([], '1abc'), await act(['Enter']), await act(['Enter']),
       await act(['7', 'Backspace', '1', 'Enter']), await act(['1', 'Enter']));
     assert.deepEqual(states, ['line', 'key', 'key', 'key', 'line', 'line', 'line']);
