@@ -97,7 +97,7 @@ async function measure(returnVisit) {
     ` ${median(ratios).toFixed(2)}x (median of ${pairs} pairs; ${Math.min(...ratios).toFixed(2)}x to ${Math.max(...ratios).toFixed(2)}x)`);
 }
 
-console.log('navigation to the first prompt, against the terminal widget alone (target: at most 1.3x):');
+console.log('navigation to the first prompt, against the terminal widget alone (target: at most 1.2x):');
 try {
   await measure(false);
   await measure(true);
