@@ -1,7 +1,8 @@
 # The game compiled to WebAssembly, in two wrappers of the same build:
-#   site/            the static page: index.html, its script and style, the terminal
-#                    widget from npm, the game's geekpath.js and geekpath.wasm, the
-#                    manifest's icons and the service worker that keeps the site offline
+#   site/            the static page: index.html, its script (web/'s modules in one file)
+#                    and style, the terminal widget from npm, the game's geekpath.js and
+#                    geekpath.wasm, the manifest's icons and the service worker that keeps
+#                    the site offline
 #   geekpath-node    the same game under Node.js, on standard input and output and the
 #                    working folder, for scripts and tests
 # The game's screens await the player's keys through Asyncify, which suspends the
@@ -44,15 +45,27 @@ add_custom_command(OUTPUT ${GEEKPATH_NPM_STAMP}
   COMMAND npm ci --no-audit --no-fund
   WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
   DEPENDS ${PROJECT_SOURCE_DIR}/package.json ${PROJECT_SOURCE_DIR}/package-lock.json
-  COMMENT "npm ci: the terminal widget, its fit addon and the web tests' packages")
+  COMMENT "npm ci: the terminal widget, its fit addon, the page's bundler and the web tests' packages")
+# The page's script: page.js with every module it imports (the fit addon's too) in one file,
+# which the browser fetches and compiles as one, made by esbuild from npm. The widget stays a
+# file of its own, which the page loads beside it (index.html). Comments are left out.
+file(GLOB GEEKPATH_PAGE_MODULES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*.js)
+# The service worker is written by the seal below, not bundled.
+list(REMOVE_ITEM GEEKPATH_PAGE_MODULES ${PROJECT_SOURCE_DIR}/web/service-worker.js)
+add_custom_command(OUTPUT ${GEEKPATH_SITE_DIR}/page.js
+  COMMAND ${PROJECT_SOURCE_DIR}/node_modules/.bin/esbuild web/page.js --bundle --format=esm
+    --charset=utf8 --legal-comments=none --external:./xterm.mjs --log-level=warning
+    --outfile=${GEEKPATH_SITE_DIR}/page.js
+  WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+  DEPENDS ${GEEKPATH_PAGE_MODULES} ${GEEKPATH_NPM_STAMP}
+  COMMENT "Bundling the page's script")
+set(GEEKPATH_SITE_FILES ${GEEKPATH_SITE_DIR}/page.js)
+# The page's other files, and the widget's.
 file(GLOB GEEKPATH_PAGE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*)
-# The service worker is written by the seal below, not copied.
-list(REMOVE_ITEM GEEKPATH_PAGE_FILES ${PROJECT_SOURCE_DIR}/web/service-worker.js)
+list(REMOVE_ITEM GEEKPATH_PAGE_FILES ${GEEKPATH_PAGE_MODULES} ${PROJECT_SOURCE_DIR}/web/service-worker.js)
 set(GEEKPATH_WIDGET_FILES
   ${PROJECT_SOURCE_DIR}/node_modules/@xterm/xterm/lib/xterm.mjs
-  ${PROJECT_SOURCE_DIR}/node_modules/@xterm/addon-fit/lib/addon-fit.mjs
   ${PROJECT_SOURCE_DIR}/node_modules/@xterm/xterm/css/xterm.css)
-set(GEEKPATH_SITE_FILES)
 foreach(file IN LISTS GEEKPATH_PAGE_FILES GEEKPATH_WIDGET_FILES)
   get_filename_component(name ${file} NAME)
   # The widget's files have no rule of their own: npm ci makes them, and its stamp stands
@@ -61,14 +74,8 @@ foreach(file IN LISTS GEEKPATH_PAGE_FILES GEEKPATH_WIDGET_FILES)
   if(file IN_LIST GEEKPATH_WIDGET_FILES)
     set(source)
   endif()
-  set(copy ${CMAKE_COMMAND} -E copy ${file} ${GEEKPATH_SITE_DIR}/${name})
-  if(name STREQUAL "xterm.mjs")
-    set(copy ${CMAKE_COMMAND} -DSOURCE=${file} -DTARGET=${GEEKPATH_SITE_DIR}/${name}
-      -P ${PROJECT_SOURCE_DIR}/cmake/web/compile-hint.cmake)
-    list(APPEND source ${PROJECT_SOURCE_DIR}/cmake/web/compile-hint.cmake)
-  endif()
   add_custom_command(OUTPUT ${GEEKPATH_SITE_DIR}/${name}
-    COMMAND ${copy}
+    COMMAND ${CMAKE_COMMAND} -E copy ${file} ${GEEKPATH_SITE_DIR}/${name}
     DEPENDS ${source} ${GEEKPATH_NPM_STAMP})
   list(APPEND GEEKPATH_SITE_FILES ${GEEKPATH_SITE_DIR}/${name})
 endforeach()

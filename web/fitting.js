@@ -3,7 +3,7 @@
 // and the widget's fit addon tells how many cells of a font size fit there. What the
 // terminal should show is decided in one place, the rules below.
 
-import { FitAddon } from './addon-fit.mjs';
+import { FitAddon } from '@xterm/addon-fit';
 
 // A window of a computer, or a phone on its side. It keeps at least 80 columns. Where the
 // height allows, 32 rows: a whole day with an event; from `readable` down, 28 rows: the

@@ -6,6 +6,7 @@
 // text-line.js are the touch screen's keys, focus.js sends the keys back to the game,
 // speech.js speaks the screens to a screen reader, saves.js is the saves panel, keeping.js
 // asks the browser to keep the files, and offline.js keeps the site for playing offline.
+// The build bundles them into the site's one page.js.
 
 import { keepForOffline } from './offline.js';  // first: a newer build may take over before the game starts
 import { hostFileCalls, openFiles } from './files.js';
@@ -22,21 +23,9 @@ import { textLine } from './text-line.js';
 
 const $ = (id) => document.getElementById(id);
 
-// The page's start is cut into tasks, each short enough not to hold up the browser, which
-// meanwhile paints and answers the player.
-const nextTask = () => new Promise((resolve) => {
-  setTimeout(resolve);
-});
-
-// The page's heading and lines are shown first, as they are in the HTML, and the terminal
-// after them: the widget's start takes the main thread for a while, which would otherwise
-// hold back the page's first paint.
-await new Promise((resolve) => {
-  requestAnimationFrame(() => setTimeout(resolve));
-});
-
-// geekpath.js, loaded beside this module, defines createGeekpath: the game compiles while
-// the widget, the largest file of the page, is made ready.
+// The page's heading and lines are painted while its scripts load: nothing here waits for
+// a frame. geekpath.js, loaded beside this module, defines createGeekpath: the game
+// compiles while the widget, the largest file of the page, is made ready.
 await new Promise((resolve) => {
   if (typeof createGeekpath === 'function') resolve();
   else $('game-script').addEventListener('load', resolve);
@@ -45,19 +34,17 @@ const firstGame = loadGame();
 
 // The keypad stands below the terminal before the terminal's box is sized.
 const keys = keypad($('keypad'));
-await nextTask();
+// The widget's module, loaded and run beside this one (index.html), is ready or nearly.
 const { Terminal } = await import('./xterm.mjs');
 // The widget's style, loaded beside the page but not yet applied (index.html).
 const widgetStyle = $('widget-style');
 if (!widgetStyle.sheet) await new Promise((resolve) => widgetStyle.addEventListener('load', resolve));
 widgetStyle.media = 'all';
-await nextTask();
 const terminal = makeTerminal(Terminal, $('terminal'), $('below'), $('saves'));
 const { term } = terminal;
 // For the page's tests and benchmarks, which read the terminal's buffer and size through
 // the widget's public API; the page itself never reads it.
 window.geekpathTestTerminal = term;
-await nextTask();
 
 const say = (text) => {
   $('status').textContent = text;

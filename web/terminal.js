@@ -5,15 +5,11 @@ import { fitTerminal, openingSize } from './fitting.js';
 
 const FONT_FAMILY = '"DejaVu Sans Mono", "Liberation Mono", "Cascadia Mono", Consolas, Menlo, "Courier New", monospace';
 
-const nextTask = () => new Promise((resolve) => {
-  setTimeout(resolve);
-});
-
 // A terminal of the widget's class Terminal for the element box, above (or beside) the
 // element below, which holds the saves panel. Returns the widget, term; open(), which opens
-// it (once, however often it is called) and resolves in the task after, once it is fitted
-// and drawn; opened, a promise of the same moment that does not open it; and show(columns),
-// which tells it the width of the screen it is about to show (screens.js).
+// it (once, however often it is called) and resolves once it is open and fitted; opened, a
+// promise of the same moment that does not open it; and show(columns), which tells it the
+// width of the screen it is about to show (screens.js).
 export function makeTerminal(Terminal, box, below, panel) {
   Terminal.strings.promptLabel = 'Ввод в игру';
   Terminal.strings.tooMuchOutput = 'Слишком много текста: прочтите строки терминала сами.';
@@ -54,7 +50,6 @@ export function makeTerminal(Terminal, box, below, panel) {
       term.open(box);
       fitter = fitTerminal(term, box, below, panel);
       if (screen !== undefined) fitter.show(screen);
-      await nextTask();
       isOpen();
     })();
     return opening;

@@ -231,12 +231,22 @@ export class GamePage {
     return Object.fromEntries(Object.entries(stored).map(([name, bytes]) => [name, Buffer.from(bytes)]));
   }
 
-  // Puts { name: Buffer } into the browser's storage, through the page's own store.
+  // Puts { name: Buffer } into the browser's storage, as the page keeps files (files()).
   async putFiles(files) {
-    await this.page.evaluate(async (entries) => {
-      const store = await (await import('./files.js')).openFiles();
-      for (const [name, bytes] of entries) await store.replace(name, new Uint8Array(bytes));
-    }, Object.entries(files).map(([name, bytes]) => [name, Array.from(bytes)]));
+    await this.page.evaluate((entries) => new Promise((resolve, reject) => {
+      const request = indexedDB.open('geekpath');
+      request.onerror = () => reject(request.error);
+      request.onsuccess = () => {
+        const db = request.result;
+        const transaction = db.transaction('files', 'readwrite');
+        for (const [name, bytes] of entries) transaction.objectStore('files').put(new Uint8Array(bytes), name);
+        transaction.oncomplete = () => {
+          db.close();
+          resolve();
+        };
+        transaction.onerror = () => reject(transaction.error);
+      };
+    }), Object.entries(files).map(([name, bytes]) => [name, Array.from(bytes)]));
   }
 
   async status() {
