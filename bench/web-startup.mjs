@@ -4,7 +4,7 @@
 // floor and the game in turn, each in a new browser context of one running browser (an
 // empty cache and empty storage: a first visit); then the same again with both pages
 // loaded once before in the same context (a return visit, from the cache).
-// Usage: node bench/web-startup.mjs [PAIRS]   (15 by default), after the web build.
+// Usage: node bench/web-startup.mjs [PAIRS]   (21 by default), after the web build.
 
 import { chromium } from 'playwright-core';
 import fs from 'node:fs';
@@ -13,7 +13,7 @@ import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 
 const site = process.env.GEEKPATH_SITE ?? path.join(path.dirname(fileURLToPath(import.meta.url)), '../build-web/site');
-const pairs = Number(process.argv[2] ?? 15);
+const pairs = Number(process.argv[2] ?? 21);
 
 // The floor: the widget's two files, one line written, and the same mark as the page's.
 const FLOOR = `<!doctype html>

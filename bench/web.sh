@@ -10,7 +10,7 @@
 #   - Lighthouse's scores on a phone, with the largest contentful paint and the layout
 #     shift, the site served gzipped from 127.0.0.1 (bench/web-lighthouse.mjs).
 # Usage: bench/web.sh [DAYS [PAIRS [RUNS]]]   (the long game's days, 20000 by default; the
-# start-up pairs, 15 by default; Lighthouse's runs, 5 by default)
+# start-up pairs, 21 by default; Lighthouse's runs, 5 by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake --preset web >/dev/null
@@ -30,7 +30,7 @@ for file in build-web/site/*; do
 done
 printf '  %-16s %8d bytes %8d gzipped (%.1f KiB)\n' total "$plain" "$packed" "$(echo "$packed / 1024" | bc -l)"
 
-node bench/web-startup.mjs "${2:-15}"
+node bench/web-startup.mjs "${2:-21}"
 
 folder=$(mktemp -d /tmp/geekpath-web-bench-XXXXXX)
 trap 'rm -rf "$folder"' EXIT
