@@ -13,31 +13,14 @@
 
 #include "support/files.hpp"
 #include "support/pty_session.hpp"
+#include "support/pty_walk.hpp"
 
 namespace geekpath::testing {
 namespace {
 
-const char* kLoading = "Загружэние завяршано.нажмите ENTER";
-const char* kNamePrompt = "Все символы должны быть маленьлие";
-const char* kMainMenuPrompt = " version 3";
 const char* kDayMenuEnd = "10.Сохранение";
 
 bool inKeyMode(const termios& t) { return !(t.c_lflag & ICANON) && !(t.c_lflag & ECHO); }
-
-// Takes the game to its main-menu number read.
-void reachMainMenu(PtySession& game) {
-  ASSERT_TRUE(game.waitFor(kLoading));
-  game.send("\n");
-  ASSERT_TRUE(game.waitFor(kNamePrompt));
-  game.send("nick\n");
-  ASSERT_TRUE(game.waitFor("Нажмите ENTER"));
-  game.send("\n");
-  ASSERT_TRUE(game.waitFor("All rights reserved"));
-  game.send("\n");
-  ASSERT_TRUE(game.waitFor("present"));
-  game.send("\n");
-  ASSERT_TRUE(game.waitFor(kMainMenuPrompt));
-}
 
 TEST(TerminalSafety, SignalsAtAKeyWaitLeaveTheModeAsItWas) {
   struct Case {

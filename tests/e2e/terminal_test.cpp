@@ -6,17 +6,18 @@
 
 #include "support/files.hpp"
 #include "support/pty_session.hpp"
+#include "support/pty_walk.hpp"
 
 namespace geekpath::testing {
 namespace {
 
-const char* kLoading = "\t\tЗагружэние завяршано.нажмите ENTER";
-const char* kNamePrompt = "Все символы должны быть маленьлие";
+// The loading screen's line whole, with the tabs that lead it.
+const char* kLoadingLine = "\t\tЗагружэние завяршано.нажмите ENTER";
 
 TEST(Terminal, KeysWithoutEchoArrowsAndCtrlCRestoresTheMode) {
   PtySession game;
   const termios before = game.initialMode();
-  ASSERT_TRUE(game.waitFor(kLoading)) << game.screen();
+  ASSERT_TRUE(game.waitFor(kLoadingLine)) << game.screen();
   EXPECT_FALSE(game.mode().c_lflag & ICANON) << "a key wait reads single keys";
   EXPECT_FALSE(game.mode().c_lflag & ECHO) << "a key wait does not echo";
 
@@ -56,15 +57,7 @@ TEST(Terminal, ACyrillicLetterAtAKeyWaitIsOneWholeKey) {
   // them both, and the nickname typed next is saved as typed.
   const std::string folder = makeScratchFolder();
   PtySession game({.folder = folder});
-  ASSERT_TRUE(game.waitFor(kLoading));
-  game.send("д");
-  ASSERT_TRUE(game.waitFor(kNamePrompt));
-  game.send("ab\n");
-  for (const char* screen : {"Нажмите ENTER", "All rights reserved", "present"}) {
-    ASSERT_TRUE(game.waitFor(screen)) << screen;
-    game.send("\n");
-  }
-  ASSERT_TRUE(game.waitFor(" version 3"));
+  ASSERT_NO_FATAL_FAILURE(reachMainMenu(game, "д", "ab"));
   game.send("1\n");
   ASSERT_TRUE(game.waitFor("Выберите началрный бонус"));
   game.send("0\n");
