@@ -56,7 +56,11 @@ PtySession::PtySession(const Options& options) {
     signal(SIGTTOU, SIG_IGN);
     const pid_t game = fork();
     if (game == 0) {
+      // The game takes the terminal itself too, before it can run: otherwise its first
+      // change of the terminal's mode could come before the shell's tcsetpgrp below and
+      // stop it with SIGTTOU, as a background job (job control does both for that reason).
       setpgid(0, 0);
+      tcsetpgrp(slave_, getpid());
       dup2(slave_, STDIN_FILENO);
       dup2(options.outputToPipe ? outputPipe[1] : slave_, STDOUT_FILENO);
       if (options.outputToPipe) {
