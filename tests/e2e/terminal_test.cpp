@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <string>
+
 #include "support/files.hpp"
 #include "support/pty_session.hpp"
 #include "support/pty_walk.hpp"
@@ -12,7 +14,7 @@ namespace geekpath::testing {
 namespace {
 
 // The loading screen's line whole, with the tabs that lead it.
-const char* kLoadingLine = "\t\tЗагружэние завяршано.нажмите ENTER";
+const std::string kLoadingLine = std::string("\t\t") + kLoading;
 
 TEST(Terminal, KeysWithoutEchoArrowsAndCtrlCRestoresTheMode) {
   PtySession game;

@@ -208,45 +208,41 @@ export class GamePage {
   }
 
   // The game's files as the browser keeps them: { name: Buffer }.
-  async files() {
-    const stored = await this.page.evaluate(() => new Promise((resolve, reject) => {
-      const request = indexedDB.open('geekpath');
-      request.onerror = () => reject(request.error);
-      request.onsuccess = () => {
-        const db = request.result;
-        const files = {};
-        const store = db.transaction('files').objectStore('files');
-        store.openCursor().onsuccess = (event) => {
-          const cursor = event.target.result;
-          if (cursor) {
-            files[cursor.key] = Array.from(cursor.value);
-            cursor.continue();
-          } else {
-            db.close();
-            resolve(files);
-          }
-        };
-      };
-    }));
-    return Object.fromEntries(Object.entries(stored).map(([name, bytes]) => [name, Buffer.from(bytes)]));
+  files() {
+    return this.#store([]);
   }
 
   // Puts { name: Buffer } into the browser's storage, as the page keeps files (files()).
   async putFiles(files) {
-    await this.page.evaluate((entries) => new Promise((resolve, reject) => {
+    await this.#store(Object.entries(files));
+  }
+
+  // Puts the [name, bytes] entries into the page's store of files, then reads every file
+  // there, in one transaction.
+  async #store(entries) {
+    const stored = await this.page.evaluate((puts) => new Promise((resolve, reject) => {
       const request = indexedDB.open('geekpath');
       request.onerror = () => reject(request.error);
       request.onsuccess = () => {
         const db = request.result;
-        const transaction = db.transaction('files', 'readwrite');
-        for (const [name, bytes] of entries) transaction.objectStore('files').put(new Uint8Array(bytes), name);
+        const transaction = db.transaction('files', puts.length > 0 ? 'readwrite' : 'readonly');
+        const store = transaction.objectStore('files');
+        for (const [name, bytes] of puts) store.put(new Uint8Array(bytes), name);
+        const files = {};
+        store.openCursor().onsuccess = (event) => {
+          const cursor = event.target.result;
+          if (!cursor) return;
+          files[cursor.key] = Array.from(cursor.value);
+          cursor.continue();
+        };
         transaction.oncomplete = () => {
           db.close();
-          resolve();
+          resolve(files);
         };
         transaction.onerror = () => reject(transaction.error);
       };
-    }), Object.entries(files).map(([name, bytes]) => [name, Array.from(bytes)]));
+    }), entries.map(([name, bytes]) => [name, Array.from(bytes)]));
+    return Object.fromEntries(Object.entries(stored).map(([name, bytes]) => [name, Buffer.from(bytes)]));
   }
 
   async status() {
